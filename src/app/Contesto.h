@@ -1,0 +1,26 @@
+// The context every procedure works on: the shared state, the window model, the platform, the dice.
+#pragma once
+
+#include <filesystem>
+
+#include "app/Casuale.h"
+#include "app/Form1.h"
+#include "app/Piattaforma.h"
+#include "state/Module1.h"
+
+namespace tramelo {
+
+struct Contesto {
+    Contesto(Piattaforma& p, std::filesystem::path cartella)
+        : piattaforma(p), cartellaProgramma(std::move(cartella)) {}
+
+    Module1 m;
+    Form1 f;
+    Piattaforma& piattaforma;
+    std::filesystem::path cartellaProgramma;  // the folder of the executable
+    Casuale rnd;
+
+    int MsgBox(const std::string& testo, Pulsanti p = Pulsanti::Ok) { return piattaforma.MsgBox(testo, p); }
+};
+
+}  // namespace tramelo

@@ -1,0 +1,149 @@
+// The window model: every control of the game window as plain data, geometry in twips.
+// The Qt layer draws exactly this; the game's rules read and write it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tramelo {
+
+struct Colore {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Colore&, const Colore&) = default;
+};
+
+inline constexpr Colore kGrigioChiaro{192, 192, 192};
+inline constexpr Colore kVerdeScuro{0, 64, 64};
+inline constexpr Colore kRossoChiaro{255, 128, 128};
+inline constexpr Colore kRosso{255, 0, 0};
+inline constexpr Colore kBianco{255, 255, 255};
+inline constexpr Colore kNero{0, 0, 0};
+
+enum class Carattere { CourierNew, TimesNewRoman, MsSansSerif };
+
+// What an image control shows.
+enum class TipoFigura {
+    Nessuna,
+    Tessera,      // a letter tile: lista 1 found, 2 selected, 3 plain; indice 1..26
+    File,         // a picture loaded from `file`; `versione` changes at every load
+    Banner,       // fixed resources of the window
+    Istruzioni,
+    Credito,
+};
+
+struct Figura {
+    TipoFigura tipo = TipoFigura::Nessuna;
+    int lista = 0;
+    int indice = 0;
+    std::string file;
+    int versione = 0;
+    friend bool operator==(const Figura&, const Figura&) = default;
+};
+
+inline Figura FiguraTessera(int lista, int indice) {
+    Figura f;
+    f.tipo = TipoFigura::Tessera, f.lista = lista, f.indice = indice;
+    return f;
+}
+inline Figura FiguraRisorsa(TipoFigura tipo) {
+    Figura f;
+    f.tipo = tipo;
+    return f;
+}
+
+struct Immagine {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = true;
+    int BorderStyle = 0;   // 1 = thin frame; on a board cell it means "selected"
+    bool Stretch = false;  // false: the control takes the size of its picture plus the border
+    Figura Picture;
+};
+
+struct Etichetta {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    std::string Caption;  // ISO 8859-1
+    bool Enabled = true;
+    bool Visible = true;
+    bool AutoSize = false;  // grows with its caption
+    Carattere Font = Carattere::TimesNewRoman;
+    float FontSize = 7.8f;
+    bool FontBold = false;
+    Colore ForeColor = kNero;
+    Colore BackColor = kGrigioChiaro;
+    bool BackOpaque = false;
+};
+
+struct Linea {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    bool Visible = false;
+    Colore BorderColor = kRossoChiaro;
+};
+
+struct Forma {
+    float Left = 0, Top = 0, Width = 384, Height = 384;
+    bool Visible = false;
+    Colore BorderColor = kRosso;
+};
+
+// A list box that keeps its items in alphabetical order.
+struct ListaOrdinata {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = false;
+    std::vector<std::string> items;
+    void AddItem(const std::string& s);
+    void Clear() { items.clear(); }
+    int ListCount() const { return static_cast<int>(items.size()); }
+    const std::string& List(int i) const { return items.at(static_cast<std::size_t>(i)); }
+};
+
+// A file list box: the names (no folder) of the files of `Path` that match `Pattern`, sorted.
+struct ListaFile {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = false;
+    std::string Path;
+    std::string Pattern;
+    std::vector<std::string> names;
+    int ListIndex = -1;
+    std::string FileName;  // the chosen entry
+};
+
+struct Menu {
+    std::string Caption;
+};
+
+struct Form1 {
+    std::string Caption = "Tramelo";
+    // Client area and position, in twips.
+    float Left = 0, Top = 0, Width = 11088, Height = 5844;
+    Colore BackColor = kGrigioChiaro;
+
+    std::array<Immagine, 184> Image1{};
+    std::array<Etichetta, 3> Label1{};
+    std::array<Etichetta, 40> Label2{};
+    std::array<Linea, 40> Line1{};
+    std::vector<Forma> Shape1;  // 20 at design; grows so that every solution letter gets its ring
+    ListaOrdinata List1;
+    ListaFile File1;
+
+    Menu mnuRicomincia, mnuSoluzione, mnuNS, mnuIstruzioni, mnuStampare, mnuSalvaSchema, mnuCaricaSchema,
+        mnuCancellaSchema;
+
+    // The eight menu entries left to right.
+    std::array<Menu*, 8> Menus() {
+        return {&mnuRicomincia, &mnuSoluzione,   &mnuNS,          &mnuIstruzioni,
+                &mnuStampare,   &mnuSalvaSchema, &mnuCaricaSchema, &mnuCancellaSchema};
+    }
+
+    Form1();  // the design-time layout
+    Forma& Ring(int n);  // Shape1(n), creating rings up to n as needed
+};
+
+// Indices of the picture holders of Image1.
+inline constexpr int kImmagineIndizio = 180;
+inline constexpr int kImmagineBanner = 181;
+inline constexpr int kImmagineIstruzioni = 182;
+inline constexpr int kImmagineCredito = 183;
+
+}  // namespace tramelo

@@ -1,0 +1,40 @@
+// The only way out of the game core: message boxes, clock, screen, pictures, printing, repaints.
+// The Qt window implements it; tests use a scripted fake.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tramelo {
+
+enum class Pulsanti { Ok, OkAnnulla };
+inline constexpr int kRispostaOk = 1;
+inline constexpr int kRispostaAnnulla = 2;
+
+struct DimensioniPixel {
+    int larghezza = 0, altezza = 0;
+};
+
+enum class EsitoStampa { Stampato, NessunaStampante, Fallito };
+
+class Piattaforma {
+public:
+    virtual ~Piattaforma() = default;
+    // A modal box titled "Tramelo", no icon; text in ISO 8859-1, "\r" breaks a line. 1 = OK, 2 = Cancel.
+    virtual int MsgBox(const std::string& testo, Pulsanti pulsanti) = 0;
+    // Seconds since midnight, with their fraction.
+    virtual double Timer() = 0;
+    // Twips per pixel (1440 / logical dots per inch) and the screen's size in twips.
+    virtual double TwipsPerPixelX() = 0;
+    virtual double TwipsPerPixelY() = 0;
+    virtual double ScreenWidth() = 0;
+    virtual double ScreenHeight() = 0;
+    // Decodes a picture file; its size in pixels, or nothing when it is not a readable picture.
+    virtual std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) = 0;
+    // Prints the window's client area on the default printer, without a dialog.
+    virtual EsitoStampa StampaFinestra() = 0;
+    // Repaints the window now (progress during a generation).
+    virtual void Ridisegna() = 0;
+};
+
+}  // namespace tramelo

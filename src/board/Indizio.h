@@ -1,0 +1,12 @@
+// The picture clue: the puzzle's picture cut out of Immagini.jpg and shown beside the board.
+#pragma once
+
+#include "app/Contesto.h"
+
+namespace tramelo {
+
+// Extracts the picture named by RigaImmagine into FileTemp.jpg, shows it in Image1(180) and puts the
+// credit strip Image1(183) in its lower right corner. Picture number 0 touches nothing.
+void MostraIndizio(Contesto& c);
+
+}  // namespace tramelo

@@ -1,0 +1,126 @@
+// Loading the current puzzle onto the board, and scaling the window to the screen once per run.
+#include "board/Schema.h"
+
+#include <cmath>
+
+#include "app/Testi.h"
+#include "board/Indizio.h"
+#include "files/Dizionario.h"
+#include "files/FileSchema.h"
+#include "files/Percorsi.h"
+#include "files/Testo.h"
+#include "words/Parole.h"
+
+namespace tramelo {
+
+namespace {
+
+constexpr const char* kFileSchema = "\\schemi\\schema.txt";
+
+template <typename Controllo>
+void Scala(Controllo& x, float fx, float fy) {
+    x.Top *= fy;
+    x.Left *= fx;
+    x.Width *= fx;
+    x.Height *= fy;
+}
+
+void AzzeraStato(Contesto& c) {
+    auto& m = c.m;
+    m.Occupato = 0;
+    m.Griglia.fill(0);
+    m.Aspetto.fill(0);
+    c.f.List1.Clear();
+    m.DirezioneParola.fill(0);
+    for (auto& p : m.Parole) p.clear();
+    c.f.Label1[1].Caption.clear();
+    for (auto& riga : m.IndiceLunghezze) riga = {0, 0};
+    for (auto& p : m.Percorso) p.clear();
+    m.CelleLibere = m.NumImmagine = m.NumImmagini = m.Piazzata = m.UltimaParola = m.NumParole = 0;
+    m.ParolaRiconosciuta = m.ModoSoluzione = 0;
+    m.SoluzioneNuova.clear();
+    m.ParolaCorrente.clear();
+}
+
+}  // namespace
+
+void AdattaFinestra(Contesto& c) {
+    auto& f = c.f;
+    const auto fy = static_cast<float>(c.piattaforma.TwipsPerPixelY() / 12.0);
+    const auto fx = static_cast<float>(c.piattaforma.TwipsPerPixelX() / 12.0);
+    if ((fx == 1.0f && fy == 1.0f) || c.m.FinestraAdattata != 0) return;
+    c.m.FinestraAdattata = 1;
+    f.Width *= fx;
+    f.Height *= fy;
+    f.Top = static_cast<float>((c.piattaforma.ScreenHeight() - f.Height) / 2);
+    f.Left = static_cast<float>((c.piattaforma.ScreenWidth() - f.Width) / 2);
+    for (auto& i : f.Image1) Scala(i, fx, fy);
+    auto scalaEtichetta = [&](Etichetta& e) {
+        Scala(e, fx, fy);
+        e.FontSize = std::floor(e.FontSize * fy);
+    };
+    for (auto& e : f.Label1) scalaEtichetta(e);
+    for (auto& e : f.Label2) scalaEtichetta(e);
+    for (auto& s : f.Shape1) {
+        Scala(s, fx, fy);
+        s.Visible = false;
+    }
+}
+
+void PreparaSchema(Contesto& c) {
+    auto& m = c.m;
+    auto& f = c.f;
+    m.Cartella = c.cartellaProgramma.string();
+    AzzeraStato(c);
+
+    if (m.DizionarioCaricato == 0) {
+        m.DizionarioCaricato = 1;
+        c.rnd.Semina(c.piattaforma.Timer());
+        CaricaDizionario(c);
+        AdattaFinestra(c);
+    }
+
+    f.Image1[kImmagineIstruzioni].Visible = false;
+    for (auto& l : f.Line1) l.Visible = false;
+    for (auto& s : f.Shape1) s.Visible = false;
+    m.NumRighe = kRighe;
+    m.NumColonne = kColonne;
+    m.ModoSoluzione = 0;
+
+    const auto file = Percorso(c, kFileSchema);
+    const LetturaSchema lettura = LeggiSchema(file);
+    if (!lettura.aperto) c.MsgBox(std::string(testi::kSchemaMancante) + file.string());
+    m.Griglia = lettura.celle;
+    m.SoluzioneSchema = lettura.soluzione;
+    m.RigaImmagine = lettura.rigaImmagine;
+    for (const auto& parola : lettura.parole) {
+        const auto w = static_cast<std::size_t>(m.NumParole);
+        m.Parole[w] = parola;
+        f.Line1[w].Visible = false;
+        f.Label2[w].Caption = parola;
+        f.Label2[w].Enabled = true;
+        ++m.NumParole;
+    }
+
+    if (ValIntero(Mid(m.RigaImmagine, 1, 3)) != 0) MostraIndizio(c);
+
+    for (int i = m.NumParole + 1; i <= kMaxParole; ++i) f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();
+
+    for (int k = 0; k < m.NumRighe * m.NumColonne; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        auto& cella = f.Image1[i];
+        cella.BorderStyle = 0;
+        if (m.Griglia[i] > 0 && m.Griglia[i] < 27) {
+            cella.Visible = true;
+            cella.Picture = FiguraTessera(3, m.Griglia[i]);
+            m.Aspetto[i] = kAspettoNormale;
+        } else {
+            cella.Visible = false;
+        }
+    }
+
+    LocalizzaParole(c);
+    CercaParole(c);
+}
+
+}  // namespace tramelo

@@ -1,0 +1,15 @@
+// Loading the current puzzle onto the board.
+#pragma once
+
+#include "app/Contesto.h"
+
+namespace tramelo {
+
+// Rebuilds the whole game from schemi\schema.txt. Callers set DizionarioCaricato to 0 first.
+// A file that cannot be read gives a message naming it and leaves an empty, consistent board.
+void PreparaSchema(Contesto& c);
+
+// Scales the window and its controls once per run to the screen's twips per pixel (design: 12).
+void AdattaFinestra(Contesto& c);
+
+}  // namespace tramelo

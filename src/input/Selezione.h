@@ -1,0 +1,13 @@
+// Cell selection with the mouse, Esc, and recognising a selected word.
+#pragma once
+
+#include "app/Contesto.h"
+
+namespace tramelo {
+
+// Spells the selected cells in board order and compares the result with every listed word.
+void ControllaSelezione(Contesto& c);
+// Checks that the selection is word NumParola's straight run and hands it to SegnaParola.
+void VerificaAllineamento(Contesto& c, int NumParola);
+
+}  // namespace tramelo

@@ -1,0 +1,84 @@
+// A scripted platform and temporary program folders for the tests.
+#include "FalsaPiattaforma.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include "board/Schema.h"
+
+namespace fs = std::filesystem;
+
+namespace tramelo::test {
+
+int FalsaPiattaforma::MsgBox(const std::string& testo, Pulsanti pulsanti) {
+    messaggi.push_back({testo, pulsanti});
+    if (risposte.empty()) return kRispostaOk;
+    const int r = risposte.front();
+    risposte.pop_front();
+    return r;
+}
+
+std::optional<DimensioniPixel> FalsaPiattaforma::CaricaImmagine(const std::string& file) {
+    immaginiCaricate.push_back(file);
+    if (decodifica) return decodifica(file);
+    std::ifstream in(file, std::ios::binary);
+    char a = 0, b = 0;
+    if (in.get(a) && in.get(b) && static_cast<unsigned char>(a) == 0xFF && static_cast<unsigned char>(b) == 0xD8)
+        return DimensioniPixel{259, 194};
+    return std::nullopt;
+}
+
+CartellaProva::CartellaProva() {
+    static std::atomic<int> contatore{0};
+    percorso_ = fs::temp_directory_path() /
+                ("tramelo-prova-" + std::to_string(::getpid()) + "-" + std::to_string(contatore++));
+    fs::remove_all(percorso_);
+    fs::create_directories(percorso_ / "schemi");
+}
+
+CartellaProva::~CartellaProva() {
+    std::error_code ec;
+    fs::remove_all(percorso_, ec);
+}
+
+void CartellaProva::Scrivi(const std::string& relativo, const std::string& contenuto) const {
+    const auto p = percorso_ / relativo;
+    fs::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << contenuto;
+}
+
+std::string CartellaProva::Leggi(const std::string& relativo) const {
+    std::ifstream in(percorso_ / relativo, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool CartellaProva::Esiste(const std::string& relativo) const { return fs::exists(percorso_ / relativo); }
+
+std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,
+                        const std::string& rigaImmagine, const std::vector<std::string>& parole, bool conFine) {
+    std::string t;
+    for (const auto& r : righe) t += r + "\r\n";
+    t += soluzione + "\r\n" + rigaImmagine + "\r\n";
+    for (const auto& p : parole) t += p + "\r\n";
+    if (conFine) t += "/* fine schema n.001\r\n";
+    return t;
+}
+
+void Partita::Carica(const std::vector<std::string>& righe, const std::vector<std::string>& parole,
+                     const std::string& soluzione, const std::string& rigaImmagine) {
+    cartella.Scrivi("schemi/schema.txt", TestoSchema(righe, soluzione, rigaImmagine, parole));
+    Ricarica();
+}
+
+void Partita::Ricarica() {
+    c.m.DizionarioCaricato = 0;
+    PreparaSchema(c);
+}
+
+}  // namespace tramelo::test

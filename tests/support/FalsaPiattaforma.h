@@ -1,0 +1,80 @@
+// A scripted platform for headless tests: records every message, answers from a queue.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Contesto.h"
+#include "app/Piattaforma.h"
+
+namespace tramelo::test {
+
+struct Messaggio {
+    std::string testo;
+    Pulsanti pulsanti;
+};
+
+class FalsaPiattaforma : public Piattaforma {
+public:
+    int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
+    double Timer() override { return orologio; }
+    double TwipsPerPixelX() override { return twipsPerPixel; }
+    double TwipsPerPixelY() override { return twipsPerPixel; }
+    double ScreenWidth() override { return 1920 * twipsPerPixel; }
+    double ScreenHeight() override { return 1080 * twipsPerPixel; }
+    std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) override;
+    EsitoStampa StampaFinestra() override { return ++stampe, esitoStampa; }
+    void Ridisegna() override { ++ridisegni; }
+
+    std::vector<Messaggio> messaggi;
+    std::deque<int> risposte;  // answers to the next message boxes; OK when empty
+    double orologio = 43200.0;
+    double twipsPerPixel = 12.0;
+    EsitoStampa esitoStampa = EsitoStampa::Stampato;
+    int stampe = 0;
+    int ridisegni = 0;
+    // Decides what a picture file decodes to; by default a file that starts with the JPEG marker
+    // FF D8 is a 259 x 194 picture.
+    std::function<std::optional<DimensioniPixel>(const std::string&)> decodifica;
+    std::vector<std::string> immaginiCaricate;
+};
+
+// A temporary program folder, removed at the end of the test.
+class CartellaProva {
+public:
+    CartellaProva();
+    ~CartellaProva();
+    CartellaProva(const CartellaProva&) = delete;
+    CartellaProva& operator=(const CartellaProva&) = delete;
+
+    const std::filesystem::path& percorso() const { return percorso_; }
+    // Writes a file below the folder ("schemi/schema.txt"), creating its folders.
+    void Scrivi(const std::string& relativo, const std::string& contenuto) const;
+    std::string Leggi(const std::string& relativo) const;
+    bool Esiste(const std::string& relativo) const;
+
+private:
+    std::filesystem::path percorso_;
+};
+
+// A puzzle file's text from its parts, CR LF line ends, with the terminator.
+std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,
+                        const std::string& rigaImmagine, const std::vector<std::string>& parole,
+                        bool conFine = true);
+
+// A game on a temporary folder with the fake platform.
+struct Partita {
+    FalsaPiattaforma piattaforma;
+    CartellaProva cartella;
+    Contesto c{piattaforma, cartella.percorso()};
+
+    // Writes schemi/schema.txt and loads it as Ricomincia does.
+    void Carica(const std::vector<std::string>& righe, const std::vector<std::string>& parole,
+                const std::string& soluzione = "", const std::string& rigaImmagine = "000 00000");
+    void Ricarica();
+};
+
+}  // namespace tramelo::test
