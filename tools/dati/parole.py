@@ -182,7 +182,7 @@ def scrivi(parole, cartella):
         for p in gruppo:
             dati += p.ljust(16).encode("ascii")
         ultimo = len(dati) // 16
-        indice.append(f"{n:3d}{primo:06d} {ultimo:06d}\r\n")
+        indice.append(f" {n:02d}{primo:06d} {ultimo:06d}\r\n")
     os.makedirs(cartella, exist_ok=True)
     with open(os.path.join(cartella, "dizionario.bbb"), "wb") as f:
         f.write(dati)
