@@ -1,7 +1,20 @@
-// Starts the game window.
+// Starts the game: the platform, the game context on the program's own folder, the window.
 #include <QApplication>
+#include <QFile>
+
+#include "app/Eventi.h"
+#include "app/qt/FinestraTramelo.h"
+#include "app/qt/PiattaformaQt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    tramelo::qt::ImmaginiQt immagini;
+    tramelo::qt::PiattaformaQt piattaforma(immagini);
+    tramelo::Contesto c(piattaforma, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    tramelo::qt::FinestraTramelo finestra(c, immagini);
+    piattaforma.ImpostaFinestra(&finestra);
+    finestra.Esegui(tramelo::Form_Initialize);
+    finestra.Posiziona();
+    finestra.show();
+    return QApplication::exec();
 }

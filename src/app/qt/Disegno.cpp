@@ -1,0 +1,353 @@
+// Painting the window model: background, board frame, tiles, pictures, labels, strike lines, rings,
+// the instructions and the file list, in that order from the bottom up.
+#include "app/qt/Disegno.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace tramelo::qt {
+
+namespace {
+
+const QColor kSfondo(192, 192, 192);
+const QColor kOmbra(128, 128, 128);
+const QColor kLuce(255, 255, 255);
+const QColor kScuro(64, 64, 64);
+const QColor kInchiostro(24, 24, 24);
+const QColor kTeal(0, 64, 64);
+
+QColor Qc(const Colore& c) { return QColor(c.r, c.g, c.b); }
+
+QFont Font(Carattere carattere, int pixel, bool grassetto) {
+    const char* famiglia = "Liberation Sans";
+    if (carattere == Carattere::CourierNew) famiglia = "Liberation Mono";
+    if (carattere == Carattere::TimesNewRoman) famiglia = "Liberation Serif";
+    QFont font(QString::fromLatin1(famiglia));
+    font.setPixelSize(std::max(1, pixel));
+    font.setBold(grassetto);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+// A 3D edge of `spessore` pixels: `alto` on the top and left, `basso` on the bottom and right.
+void Bordo3D(QPainter& p, const QRectF& r, const QColor& alto, const QColor& basso, int spessore = 1) {
+    for (int i = 0; i < spessore; ++i) {
+        const QRectF q = r.adjusted(i, i, -i, -i);
+        p.fillRect(QRectF(q.left(), q.top(), q.width(), 1), alto);
+        p.fillRect(QRectF(q.left(), q.top(), 1, q.height()), alto);
+        p.fillRect(QRectF(q.left(), q.bottom() - 1, q.width(), 1), basso);
+        p.fillRect(QRectF(q.right() - 1, q.top(), 1, q.height()), basso);
+    }
+}
+
+// The sunken single-line border of a picture holder: 2 pixels on each side.
+void BordoIncassato(QPainter& p, const QRectF& r) {
+    Bordo3D(p, r, kOmbra, kLuce);
+    Bordo3D(p, r.adjusted(1, 1, -1, -1), kScuro, QColor(223, 223, 223));
+}
+
+// One letter tile: list 3 plain, 2 selected, 1 found.
+void DisegnaTessera(QPainter& p, const QRectF& r, int lista, int indice, bool cornice) {
+    QColor fondo = kLuce, lettera = kInchiostro;
+    if (lista == 2) fondo = kOmbra, lettera = kLuce;
+    if (lista == 1) fondo = QColor(214, 214, 214);
+    p.fillRect(r, fondo);
+    if (lista == 1) {
+        Bordo3D(p, r, kLuce, kOmbra, 2);
+    } else {
+        Bordo3D(p, r, lista == 2 ? QColor(150, 150, 150) : QColor(236, 236, 236),
+                lista == 2 ? QColor(96, 96, 96) : QColor(176, 176, 176));
+    }
+    if (cornice) {
+        p.setPen(QPen(QColor(0, 0, 0), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    if (indice >= 1 && indice <= 26) {
+        p.setFont(Font(Carattere::MsSansSerif, static_cast<int>(std::lround(r.height() * 0.62)), true));
+        p.setPen(lettera);
+        p.drawText(r, Qt::AlignCenter, QString(QChar(static_cast<char16_t>('A' + indice - 1))));
+    }
+}
+
+// The banner: the game's name on seven small tiles, on a dark teal band.
+void DisegnaBanner(QPainter& p, const QRectF& r) {
+    QLinearGradient sfumatura(r.topLeft(), r.bottomLeft());
+    sfumatura.setColorAt(0, QColor(0, 96, 96));
+    sfumatura.setColorAt(1, QColor(0, 48, 48));
+    p.fillRect(r, sfumatura);
+    const QString nome = QStringLiteral("TRAMELO");
+    const auto lettere = static_cast<double>(nome.size());
+    const double lato = std::min(r.height() * 0.66, r.width() / (lettere * 1.25));
+    const double passo = lato * 1.22;
+    double x = r.center().x() - (passo * (lettere - 1) + lato) / 2;
+    const double y = r.center().y() - lato / 2;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < nome.size(); ++i, x += passo) {
+        const QRectF t(x, y, lato, lato);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawRoundedRect(t.translated(1.5, 1.5), lato * 0.12, lato * 0.12);
+        p.setBrush(i == 3 ? QColor(214, 214, 214) : QColor(250, 248, 240));
+        p.drawRoundedRect(t, lato * 0.12, lato * 0.12);
+        p.setFont(Font(Carattere::TimesNewRoman, static_cast<int>(std::lround(lato * 0.72)), true));
+        p.setPen(kTeal);
+        p.drawText(t, Qt::AlignCenter, nome.mid(i, 1));
+        if (i == 3) {  // one ringed letter, as the solution letters are shown
+            p.setPen(QPen(QColor(255, 0, 0), std::max(1.0, lato * 0.06)));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(t.adjusted(-lato * 0.08, -lato * 0.08, lato * 0.08, lato * 0.08));
+        }
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The holder's own picture before any puzzle has shown one: a question mark on a pale panel.
+void DisegnaIndizioVuoto(QPainter& p, const QRectF& r) {
+    QLinearGradient sfumatura(r.topLeft(), r.bottomRight());
+    sfumatura.setColorAt(0, QColor(236, 242, 242));
+    sfumatura.setColorAt(1, QColor(200, 216, 216));
+    p.fillRect(r, sfumatura);
+    p.setFont(Font(Carattere::TimesNewRoman, static_cast<int>(std::lround(r.height() * 0.6)), true));
+    p.setPen(QColor(0, 64, 64, 90));
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
+}
+
+// The credit strip of the pictures.
+void DisegnaCredito(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(255, 255, 255, 210));
+    p.setFont(Font(Carattere::MsSansSerif, static_cast<int>(std::lround(r.height() * 0.78)), false));
+    p.setPen(QColor(48, 48, 48));
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("Noto Emoji"));
+}
+
+const char* const kPuntiIstruzioni[] = {
+    "Con il tasto sinistro del mouse si selezionano (o si deselezionano), una per volta, le lettere "
+    "delle parole elencate nello schema.",
+    "Le parole sono disposte in tutte le direzioni, comprese le diagonali.",
+    "Una parola trovata viene cancellata automaticamente.",
+    "Le lettere rimaste, lette in ordine, formano la soluzione.",
+    "Il tasto Esc deseleziona tutte le lettere selezionate.",
+    "Con il comando Nuovo schema si possono creare quanti schemi nuovi si desidera; schemi diversi "
+    "possono avere la stessa soluzione.",
+    "La creazione di uno schema richiede alcuni secondi e talvolta deve essere ripetuta.",
+};
+
+// The instructions panel, its text sized to fill the panel.
+void DisegnaIstruzioni(QPainter& p, const QRectF& r, const Scala& s) {
+    p.fillRect(r, kLuce);
+    BordoIncassato(p, r);
+    const double margine = std::max(4.0, r.width() * 0.03);
+    QRectF interno = r.adjusted(margine, margine * 0.7, -margine, -margine * 0.7);
+
+    const QFont titolo = Font(Carattere::TimesNewRoman, s.PixelFont(14), true);
+    p.setFont(titolo);
+    p.setPen(kTeal);
+    const double altezzaTitolo = QFontMetricsF(titolo).height();
+    p.drawText(QRectF(interno.left(), interno.top(), interno.width(), altezzaTitolo), Qt::AlignHCenter,
+               QStringLiteral("ISTRUZIONI"));
+    interno.setTop(interno.top() + altezzaTitolo * 1.25);
+
+    // The largest text size whose paragraphs fit the panel.
+    const QString punto = QStringLiteral("\u2022");
+    QFont corpo;
+    double rientro = 0;
+    for (int pixel = s.PixelFont(13); pixel >= 6; --pixel) {
+        corpo = Font(Carattere::MsSansSerif, pixel, false);
+        const QFontMetricsF fm(corpo);
+        rientro = fm.horizontalAdvance(punto) * 2.2;
+        double altezza = 0;
+        for (const char* testo : kPuntiIstruzioni) {
+            const QRectF b = fm.boundingRect(QRectF(0, 0, interno.width() - rientro, 1e6), Qt::TextWordWrap,
+                                             QString::fromUtf8(testo));
+            altezza += b.height() + fm.height() * 0.45;
+        }
+        if (altezza <= interno.height()) break;
+    }
+    const QFontMetricsF fm(corpo);
+    p.setFont(corpo);
+    p.setPen(kInchiostro);
+    double y = interno.top();
+    for (const char* testo : kPuntiIstruzioni) {
+        const QRectF area(interno.left() + rientro, y, interno.width() - rientro, interno.bottom() - y);
+        QRectF occupato;
+        p.drawText(area, Qt::TextWordWrap, QString::fromUtf8(testo), &occupato);
+        p.setPen(kTeal);
+        p.drawText(QPointF(interno.left() + rientro * 0.25, y + fm.ascent()), punto);
+        p.setPen(kInchiostro);
+        y += occupato.height() + fm.height() * 0.45;
+    }
+}
+
+void DisegnaEtichetta(QPainter& p, const Etichetta& e, const Scala& s, const QRectF& area) {
+    if (!e.Visible) return;
+    QRectF r = s.Rett(e.Left, e.Top, e.Width, e.Height);
+    if (e.BackOpaque) p.fillRect(r, Qc(e.BackColor));
+    if (e.Caption.empty()) return;
+    const QString testo = QString::fromLatin1(e.Caption.data(), static_cast<qsizetype>(e.Caption.size()));
+    QFont font = Font(e.Font, s.PixelFont(e.FontSize), e.FontBold);
+    if (e.AutoSize) {
+        // The label grows to the right with its caption; a phrase too long for the window is moved
+        // left, and as a last resort set smaller, so that all of it stays readable.
+        const double margine = 4;
+        for (int pixel = font.pixelSize(); pixel > 6; --pixel) {
+            font.setPixelSize(pixel);
+            if (QFontMetricsF(font).horizontalAdvance(testo) <= area.width() - 2 * margine) break;
+        }
+        const QFontMetricsF fm(font);
+        const double larghezza = fm.horizontalAdvance(testo);
+        double x = r.left();
+        if (x + larghezza > area.right() - margine) x = std::max(area.left() + margine, area.right() - margine - larghezza);
+        r = QRectF(x, r.top(), larghezza + 1, std::max(r.height(), fm.height()));
+    }
+    p.setFont(font);
+    p.setPen(e.Enabled ? Qc(e.ForeColor) : QColor(144, 144, 144));
+    p.drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, testo);
+}
+
+void DisegnaListaFile(QPainter& p, const ListaFile& l, const Scala& s, int prima) {
+    const QRectF r = s.Rett(l.Left, l.Top, l.Width, l.Height);
+    p.fillRect(r, kLuce);
+    BordoIncassato(p, r);
+    const double h = AltezzaVoceFile(s);
+    p.save();
+    p.setClipRect(r.adjusted(2, 2, -2, -2));
+    p.setFont(Font(Carattere::MsSansSerif, s.PixelFont(8.25f), false));
+    const int n = static_cast<int>(l.names.size());
+    for (int i = std::max(0, prima); i < n; ++i) {
+        const QRectF riga(r.left() + 2, r.top() + 2 + (i - prima) * h, r.width() - 4, h);
+        if (riga.top() > r.bottom()) break;
+        const bool scelta = i == l.ListIndex;
+        if (scelta) p.fillRect(riga, QColor(0, 0, 128));
+        p.setPen(scelta ? kLuce : kInchiostro);
+        const auto& nome = l.names[static_cast<std::size_t>(i)];
+        p.drawText(riga.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
+    }
+    p.restore();
+}
+
+}  // namespace
+
+QRectF Scala::Rett(float left, float top, float width, float height) const {
+    const double x0 = std::round(left / tppX), y0 = std::round(top / tppY);
+    const double x1 = std::round((left + width) / tppX), y1 = std::round((top + height) / tppY);
+    return QRectF(x0, y0, x1 - x0, y1 - y0);
+}
+
+QPointF Scala::Punto(float x, float y) const { return QPointF(x / tppX, y / tppY); }
+
+int Scala::PixelFont(float punti) const {
+    return std::max(1, static_cast<int>(std::lround(punti * (1440.0 / tppY) / 72.0)));
+}
+
+double AltezzaVoceFile(const Scala& s) {
+    return std::ceil(QFontMetricsF(Font(Carattere::MsSansSerif, s.PixelFont(8.25f), false)).height()) + 2;
+}
+
+int VociFileVisibili(const Form1& f, const Scala& s) {
+    const QRectF r = s.Rett(f.File1.Left, f.File1.Top, f.File1.Width, f.File1.Height);
+    return std::max(1, static_cast<int>((r.height() - 4) / AltezzaVoceFile(s)));
+}
+
+int VoceFileSotto(const Form1& f, const Scala& s, QPointF punto, int primaVoceFile) {
+    const auto& l = f.File1;
+    const QRectF r = s.Rett(l.Left, l.Top, l.Width, l.Height).adjusted(2, 2, -2, -2);
+    if (!r.contains(punto)) return -1;
+    const int i = primaVoceFile + static_cast<int>(std::floor((punto.y() - r.top()) / AltezzaVoceFile(s)));
+    return i >= 0 && i < static_cast<int>(l.names.size()) ? i : -1;
+}
+
+int ImmagineSotto(const Form1& f, const Scala& s, QPointF punto) {
+    auto dentro = [&](int k) {
+        const auto& im = f.Image1[static_cast<std::size_t>(k)];
+        return im.Visible && s.Rett(im.Left, im.Top, im.Width, im.Height).contains(punto);
+    };
+    if (dentro(kImmagineIstruzioni)) return kImmagineIstruzioni;
+    for (int k = 0; k < 180; ++k)
+        if (dentro(k)) return k;
+    for (int k : {kImmagineCredito, kImmagineIndizio, kImmagineBanner})
+        if (dentro(k)) return k;
+    return -1;
+}
+
+void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini, int primaVoceFile) {
+    const QRectF area = s.Area(f);
+    p.save();
+    p.setClipRect(area);
+    p.fillRect(area, Qc(f.BackColor));
+
+    // The raised frame behind the board with a sunken groove inside it.
+    if (f.Label1[0].Visible) {
+        const auto& e = f.Label1[0];
+        const QRectF r = s.Rett(e.Left, e.Top, e.Width, e.Height);
+        Bordo3D(p, r, kLuce, kOmbra, 2);
+        Bordo3D(p, r.adjusted(4, 4, -4, -4), kOmbra, kLuce, 1);
+    }
+
+    for (int k = 0; k < 180; ++k) {
+        const auto& cella = f.Image1[static_cast<std::size_t>(k)];
+        if (!cella.Visible || cella.Picture.tipo != TipoFigura::Tessera) continue;
+        DisegnaTessera(p, s.Rett(cella.Left, cella.Top, cella.Width, cella.Height), cella.Picture.lista,
+                       cella.Picture.indice, cella.BorderStyle == 1);
+    }
+
+    // The picture clue at its own pixel size inside its 2-pixel border.
+    if (const auto& im = f.Image1[kImmagineIndizio]; im.Visible) {
+        const QRectF r = s.Rett(im.Left, im.Top, im.Width, im.Height);
+        if (im.Picture.tipo == TipoFigura::Nessuna) DisegnaIndizioVuoto(p, r.adjusted(2, 2, -2, -2));
+        if (im.Picture.tipo == TipoFigura::File) {
+            const QImage& img = immagini.Immagine(im.Picture);
+            if (!img.isNull()) {
+                const QRectF dentro(r.left() + 2, r.top() + 2, img.width(), img.height());
+                p.save();
+                p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
+                p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                p.drawImage(dentro, img);
+                p.restore();
+            }
+        }
+        if (im.BorderStyle == 1) BordoIncassato(p, r);
+    }
+    if (const auto& im = f.Image1[kImmagineBanner]; im.Visible) {
+        const QRectF r = s.Rett(im.Left, im.Top, im.Width, im.Height);
+        DisegnaBanner(p, r);
+        if (im.BorderStyle == 1) {
+            p.setPen(QPen(kInchiostro, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
+    if (const auto& im = f.Image1[kImmagineCredito]; im.Visible)
+        DisegnaCredito(p, s.Rett(im.Left, im.Top, im.Width, im.Height));
+
+    for (std::size_t i = 1; i < f.Label1.size(); ++i) DisegnaEtichetta(p, f.Label1[i], s, area);
+    for (const auto& e : f.Label2) DisegnaEtichetta(p, e, s, area);
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const auto& l : f.Line1) {
+        if (!l.Visible) continue;
+        p.setPen(QPen(Qc(l.BorderColor), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(s.Punto(l.X1, l.Y1), s.Punto(l.X2, l.Y2));
+    }
+    for (const auto& forma : f.Shape1) {
+        if (!forma.Visible) continue;
+        p.setPen(QPen(Qc(forma.BorderColor), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(s.Rett(forma.Left, forma.Top, forma.Width, forma.Height).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    if (const auto& im = f.Image1[kImmagineIstruzioni]; im.Visible)
+        DisegnaIstruzioni(p, s.Rett(im.Left, im.Top, im.Width, im.Height), s);
+    if (f.File1.Visible) DisegnaListaFile(p, f.File1, s, primaVoceFile);
+    p.restore();
+}
+
+}  // namespace tramelo::qt

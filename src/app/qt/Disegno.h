@@ -1,0 +1,39 @@
+// Painting the window model Form1 with a QPainter, in logical pixels (twips / twips per pixel).
+// The same code paints the screen and the printed page, so both show exactly the model.
+#pragma once
+
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+
+#include "app/Form1.h"
+#include "app/qt/ImmaginiQt.h"
+
+namespace tramelo::qt {
+
+// Twips per logical pixel of the screen the model was laid out for.
+struct Scala {
+    double tppX = 15, tppY = 15;
+
+    // A control's rectangle in pixels, corners rounded to whole pixels so adjacent tiles meet exactly.
+    QRectF Rett(float left, float top, float width, float height) const;
+    QPointF Punto(float x, float y) const;
+    // Font size in points as a pixel size: points x (1440 / twips per pixel) / 72.
+    int PixelFont(float punti) const;
+    // The client area in pixels.
+    QRectF Area(const Form1& f) const { return Rett(0, 0, f.Width, f.Height); }
+};
+
+// Paints the whole client area; `primaVoceFile` is the first name shown by the scrolled file list.
+void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini, int primaVoceFile = 0);
+
+// The file list's rows: their height, how many fit, and the name under a point (-1 when none).
+double AltezzaVoceFile(const Scala& s);
+int VociFileVisibili(const Form1& f, const Scala& s);
+int VoceFileSotto(const Form1& f, const Scala& s, QPointF punto, int primaVoceFile);
+
+// The Image1 control a click at `punto` reaches, top-most first: the instructions picture when shown,
+// then the visible board cells and the picture holders; -1 when the click is on none of them.
+int ImmagineSotto(const Form1& f, const Scala& s, QPointF punto);
+
+}  // namespace tramelo::qt

@@ -1,0 +1,78 @@
+// The game window: a menu bar of eight commands over one widget that draws the window model Form1.
+// Every event goes through Esegui, so no exception reaches the Qt event loop.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "app/Contesto.h"
+#include "app/qt/Disegno.h"
+#include "app/qt/ImmaginiQt.h"
+
+class QAction;
+class QPrinter;
+
+namespace tramelo::qt {
+
+class FinestraTramelo;
+
+// The client area: paints Form1 and turns clicks and keys into the game's events.
+class AreaGioco : public QWidget {
+    Q_OBJECT
+public:
+    explicit AreaGioco(FinestraTramelo& finestra);
+    // The first name the file list shows; it scrolls with the mouse wheel.
+    int PrimaVoceFile() const { return primaVoceFile_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void LimitaScorrimento();
+    FinestraTramelo& finestra_;
+    int primaVoceFile_ = 0;
+};
+
+class FinestraTramelo : public QMainWindow {
+    Q_OBJECT
+public:
+    FinestraTramelo(Contesto& c, ImmaginiQt& immagini);
+
+    // Runs an event procedure; an exception is reported in a message box instead of escaping, and a
+    // generation it interrupted no longer holds the window busy. Menus and the picture follow the model.
+    void Esegui(const std::function<void(Contesto&)>& evento);
+    // Menu texts, title and size from the model, and a repaint later or now.
+    void Aggiorna();
+    void Ridisegna();
+    // Places the window where the model says once the layout was scaled to the screen.
+    void Posiziona();
+    // Paints the client area on a printer, sharp at its resolution, fitted to the page.
+    bool Stampa(QPrinter& printer);
+
+    Contesto& contesto() { return c_; }
+    ImmaginiQt& immagini() { return immagini_; }
+    const Scala& scala() const { return scala_; }
+    AreaGioco* area() { return area_; }
+    // The menu bar's commands, left to right as in Form1::Menus().
+    const std::array<QAction*, 8>& azioni() const { return azioni_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    Contesto& c_;
+    ImmaginiQt& immagini_;
+    Scala scala_;
+    AreaGioco* area_ = nullptr;
+    std::array<QAction*, 8> azioni_{};
+};
+
+// The 32 x 32 window icon, drawn in code.
+QIcon IconaTramelo();
+
+}  // namespace tramelo::qt

@@ -1,0 +1,92 @@
+// The platform of the real game on Qt.
+#include "app/qt/PiattaformaQt.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QTime>
+
+#include "app/qt/FinestraTramelo.h"
+
+namespace tramelo::qt {
+
+namespace {
+
+double TwipsPerPixel(double dpi) { return dpi > 0 ? 1440.0 / dpi : 15.0; }
+
+QScreen* Schermo() { return QGuiApplication::primaryScreen(); }
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, Pulsanti pulsanti, QWidget* padre) {
+    auto box = std::make_unique<QMessageBox>(padre);
+    box->setWindowTitle(QStringLiteral("Tramelo"));
+    box->setIcon(QMessageBox::NoIcon);
+    box->setTextFormat(Qt::PlainText);
+    QString t = QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
+    box->setText(t);
+    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    if (pulsanti == Pulsanti::OkAnnulla) {
+        QPushButton* annulla = box->addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+        box->setEscapeButton(annulla);
+    } else {
+        box->setEscapeButton(ok);
+    }
+    return box;
+}
+
+int Risposta(const QMessageBox& box) {
+    const QAbstractButton* premuto = box.clickedButton();
+    if (premuto != nullptr && box.buttonRole(const_cast<QAbstractButton*>(premuto)) == QMessageBox::AcceptRole)
+        return kRispostaOk;
+    return kRispostaAnnulla;
+}
+
+int PiattaformaQt::MsgBox(const std::string& testo, Pulsanti pulsanti) {
+    auto box = CreaMessaggio(testo, pulsanti, finestra_);
+    box->exec();
+    return Risposta(*box);
+}
+
+double PiattaformaQt::Timer() {
+    return QTime(0, 0).msecsTo(QTime::currentTime()) / 1000.0;
+}
+
+double PiattaformaQt::TwipsPerPixelX() {
+    return Schermo() != nullptr ? TwipsPerPixel(Schermo()->logicalDotsPerInchX()) : 15.0;
+}
+
+double PiattaformaQt::TwipsPerPixelY() {
+    return Schermo() != nullptr ? TwipsPerPixel(Schermo()->logicalDotsPerInchY()) : 15.0;
+}
+
+double PiattaformaQt::ScreenWidth() {
+    return Schermo() != nullptr ? Schermo()->geometry().width() * TwipsPerPixelX() : 0.0;
+}
+
+double PiattaformaQt::ScreenHeight() {
+    return Schermo() != nullptr ? Schermo()->geometry().height() * TwipsPerPixelY() : 0.0;
+}
+
+std::optional<DimensioniPixel> PiattaformaQt::CaricaImmagine(const std::string& file) {
+    return immagini_.Carica(file);
+}
+
+EsitoStampa PiattaformaQt::StampaFinestra() {
+    const QPrinterInfo stampante = QPrinterInfo::defaultPrinter();
+    if (stampante.isNull()) return EsitoStampa::NessunaStampante;
+    QPrinter printer(stampante, QPrinter::HighResolution);
+    if (!printer.isValid() || finestra_ == nullptr) return EsitoStampa::Fallito;
+    return finestra_->Stampa(printer) ? EsitoStampa::Stampato : EsitoStampa::Fallito;
+}
+
+void PiattaformaQt::Ridisegna() {
+    if (finestra_ != nullptr) finestra_->Ridisegna();
+}
+
+}  // namespace tramelo::qt
