@@ -1,11 +1,325 @@
-// The puzzle generator.
+// The puzzle generator: five phases of word placement, the picture caption in the free cells, the
+// checks, and the commit that writes, loads and solves the new puzzle before accepting it.
 #include "generator/Generatore.h"
+
+#include <algorithm>
+#include <span>
+
+#include "app/Testi.h"
+#include "board/Schema.h"
+#include "files/Dizionario.h"
+#include "files/FileSchema.h"
+#include "files/Percorsi.h"
+#include "words/Parole.h"
 
 namespace tramelo {
 
-void NuovoSchema(Contesto&) {}
-void InserisciParola(Contesto&) {}
-void VerificaPercorso(Contesto&) {}
-void ChiudiSchema(Contesto&) {}
+namespace {
+
+constexpr const char* kSchemaNuovo = "\\schemi\\SCHEMA.txt";
+constexpr int kTentativiMassimi = 10000;
+constexpr int kLunghezzaPercorso = 17;
+
+// Row and column steps of the generator's directions, clockwise from east.
+constexpr int kPassoRiga[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+constexpr int kPassoColonna[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+
+enum class Esito { Fine, Riprova };
+
+struct Prova {
+    int direzione, riga, colonna;
+};
+
+std::size_t Indice(int riga, int colonna) { return static_cast<std::size_t>((riga - 1) * kColonne + colonna - 1); }
+
+void ImpostaParola(Contesto& c, ArchivioParole& archivio, int record) {
+    c.m.NumRecord = record;
+    c.m.ParolaCorrente = archivio.Leggi(record);
+    c.m.LunghezzaCorrente = static_cast<int>(c.m.ParolaCorrente.size());
+}
+
+// A record uniform over [primo, ultimo], drawn from 1..ultimo and drawn again below primo.
+void EstraiParola(Contesto& c, ArchivioParole& archivio, int primo, int ultimo) {
+    int r = 0;
+    do {
+        r = c.rnd.Intero(ultimo) + 1;
+    } while (r < primo);
+    ImpostaParola(c, archivio, r);
+}
+
+int ContaLibere(const Contesto& c) {
+    return static_cast<int>(std::count(c.m.Griglia.begin(), c.m.Griglia.end(), kCellaLibera));
+}
+
+// Tries the placements in order for each record of length L after the length's first one; stops at
+// the first word placed.
+void Scandisci(Contesto& c, ArchivioParole& archivio, int lunghezza, std::span<const Prova> prove) {
+    const auto& indice = c.m.IndiceLunghezze[static_cast<std::size_t>(lunghezza)];
+    for (int r = indice[0] + 1; r <= indice[1]; ++r) {
+        ImpostaParola(c, archivio, r);
+        for (const auto& p : prove) {
+            c.m.Direzione = p.direzione;
+            c.m.Riga = p.riga;
+            c.m.Colonna = p.colonna;
+            InserisciParola(c);
+            if (c.m.Piazzata == 1) return;
+        }
+    }
+}
+
+void Ricarica(Contesto& c) {
+    c.m.DizionarioCaricato = 0;
+    PreparaSchema(c);
+}
+
+// A failed attempt: OK starts over, Cancel puts the current puzzle back.
+Esito Chiedi(Contesto& c, const char* testo) {
+    if (c.MsgBox(testo, Pulsanti::OkAnnulla) == kRispostaOk) {
+        c.m.Occupato = 1;
+        return Esito::Riprova;
+    }
+    Ricarica(c);
+    return Esito::Fine;
+}
+
+// The files a generation needs, named one a line when they are missing or unusable.
+std::string DatiMancanti(Contesto& c) {
+    std::string mancanti;
+    const auto& indice = c.m.IndiceLunghezze;
+    bool indiceValido = true;
+    for (std::size_t l = 5; l <= 15; ++l) indiceValido = indiceValido && indice[l][0] >= 1 && indice[l][1] >= indice[l][0];
+    indiceValido = indiceValido && indice[6][1] <= kMaxParoleCorte;
+    if (!indiceValido) mancanti += "\r" + Percorso(c, kFileIndice).string();
+    ArchivioParole archivio;
+    if (!archivio.Apri(Percorso(c, kFileArchivio)) || (indiceValido && archivio.NumRecord() < indice[15][1]))
+        mancanti += "\r" + Percorso(c, kFileArchivio).string();
+    if (c.m.NumImmagini < 1) mancanti += "\r" + Percorso(c, kFileCatalogo).string();
+    return mancanti;
+}
+
+// One run of the generator, from the empty board to the commit.
+Esito Genera(Contesto& c) {
+    auto& m = c.m;
+    auto& f = c.f;
+    const auto& indice = m.IndiceLunghezze;
+
+    m.CelleLibere = 0;
+    m.NumImmagine = 0;
+    m.SoluzioneNuova.clear();
+    m.UltimaParola = -1;
+    m.Griglia.fill(kCellaLibera);
+    f.List1.Clear();
+    m.ParolaCorrente.clear();
+    ArchivioParole archivio;
+    archivio.Apri(Percorso(c, kFileArchivio));
+
+    // Phase 1: 5 to 10 long rows from the top, each word of 10 to 15 letters east or west.
+    int righeLunghe = c.rnd.Intero(11);
+    if (righeLunghe < 5) righeLunghe = 5;
+    for (int i = 1; i <= righeLunghe; ++i) {
+        m.Direzione = 0;
+        if (c.rnd.Intero(2) != 0) m.Direzione = 4;
+        for (int tentativi = 0;;) {
+            m.Piazzata = 0;
+            EstraiParola(c, archivio, indice[10][0], indice[15][1]);
+            m.Riga = i;
+            m.Colonna = m.Direzione == 0 ? c.rnd.Intero(4) + 1 : 18 - c.rnd.Intero(4);
+            InserisciParola(c);
+            if (m.Piazzata != 0) break;
+            if (++tentativi > kTentativiMassimi) {
+                // Only a word store without usable long words gets here: keep the current puzzle.
+                c.MsgBox(testi::kRigheLunghe);
+                Ricarica(c);
+                return Esito::Fine;
+            }
+        }
+    }
+    f.Label1[1].Caption = testi::kAttendi;
+
+    // Phase 2: one vertical word of 7 to 10 letters per column, north from row 10 or south from row 1.
+    for (int colonna = 1; colonna <= kColonne; ++colonna) {
+        m.Direzione = 6;
+        if (c.rnd.Intero(2) == 1) m.Direzione = 2;
+        for (int tentativi = 0;;) {
+            m.Piazzata = 0;
+            EstraiParola(c, archivio, indice[7][0], indice[10][1]);
+            m.Colonna = colonna;
+            m.Riga = m.Direzione == 6 ? 10 : 1;
+            InserisciParola(c);
+            if (m.Piazzata != 0 || ++tentativi > kTentativiMassimi) break;
+        }
+    }
+    f.Label1[1].Caption += "...";
+    c.piattaforma.Ridisegna();
+
+    // Phase 3: diagonals of 6 to 9 letters from the top and bottom rows.
+    for (int i = 1; i <= 13; ++i) {
+        const int lunghezza = 6 + c.rnd.Intero(4);
+        const Prova prove[] = {{1, 1, i}, {5, 10, i + 5}, {3, 1, i + 5}, {7, 10, i}};
+        Scandisci(c, archivio, lunghezza, prove);
+    }
+    // Phase 4: diagonals of 6 to 9 letters from the side columns.
+    for (int i = 2; i <= 5; ++i) {
+        const int lunghezza = 6 + c.rnd.Intero(4);
+        const Prova prove[] = {{1, i, 1}, {5, 11 - i, 18}, {3, i, 18}};
+        Scandisci(c, archivio, lunghezza, prove);
+    }
+    f.Label1[1].Caption += "...";
+    c.piattaforma.Ridisegna();
+
+    // Phase 5: short words into the free cells, from the bottom-right corner, until at most T are free.
+    int obiettivo = 0;
+    do {
+        obiettivo = c.rnd.Intero(19);
+    } while (obiettivo < 3);
+    const int ultimoCorto = indice[6][1];
+    for (int k = kCelle - 1; k >= 0; --k) {
+        if (m.Griglia[static_cast<std::size_t>(k)] != kCellaLibera) continue;
+        for (int p = 1; p <= ultimoCorto; ++p) {
+            ImpostaParola(c, archivio, m.OrdineParoleCorte[static_cast<std::size_t>(p)]);
+            // List1 is sorted: a binary search finds a word placed before.
+            if (std::binary_search(f.List1.items.begin(), f.List1.items.end(), m.ParolaCorrente)) continue;
+            m.Riga = k / kColonne + 1;
+            m.Colonna = k - (m.Riga - 1) * kColonne + 1;
+            bool piazzata = false;
+            for (int d = 0; d < 8 && !piazzata; ++d) {
+                m.Direzione = d;
+                InserisciParola(c);
+                piazzata = m.Piazzata == 1;
+            }
+            if (piazzata) break;
+        }
+        m.CelleLibere = ContaLibere(c);
+        if (m.CelleLibere <= obiettivo) break;
+    }
+    if (m.CelleLibere > 18) return Chiedi(c, testi::kNonChiuso1);
+
+    // The picture: the first in shuffled order whose caption has as many letters as the free cells.
+    m.CelleLibere = ContaLibere(c);
+    m.SoluzioneNuova.clear();
+    c.piattaforma.Ridisegna();
+    for (int i = 1; i <= m.NumImmagini && m.NumImmagine == 0; ++i) {
+        const auto q = static_cast<std::size_t>(m.OrdineImmagini[static_cast<std::size_t>(i)]);
+        if (static_cast<int>(m.TabellaImmagini[q][2].size()) == m.CelleLibere) {
+            m.NumImmagine = static_cast<int>(q);
+            m.SoluzioneNuova = m.TabellaImmagini[q][3];
+        }
+    }
+    if (m.NumImmagine == 0) return Chiedi(c, testi::kNonChiuso2);
+
+    // The caption's letters fill the free cells in reading order.
+    const auto& lettere = m.TabellaImmagini[static_cast<std::size_t>(m.NumImmagine)][2];
+    std::size_t j = 0;
+    for (auto& cella : m.Griglia)
+        if (cella == kCellaLibera) cella = static_cast<unsigned char>(lettere[j++]) - 64;
+
+    // No word twice, and no word inside a word listed before it.
+    const auto& voci = f.List1.items;
+    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
+        for (std::size_t b = a + 1; b < voci.size(); ++b)
+            if (voci[a] == voci[b]) return Chiedi(c, testi::kNonChiuso3);
+    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
+        for (std::size_t b = a + 1; b < voci.size(); ++b)
+            if (voci[a].find(voci[b]) != std::string::npos) return Chiedi(c, testi::kNonChiuso4);
+
+    return ChiudiSchema(c) == EsitoChiusura::Rifiutato ? Esito::Riprova : Esito::Fine;
+}
+
+}  // namespace
+
+void InserisciParola(Contesto& c) {
+    auto& m = c.m;
+    m.Piazzata = 0;
+    const int d = m.Direzione;
+    const int lunghezza = m.LunghezzaCorrente;
+    const int r = m.Riga;
+    const int col = m.Colonna;
+    if (d < 0 || d > 7) return;
+    if (lunghezza < 1 || lunghezza > kLunghezzaPercorso || lunghezza != static_cast<int>(m.ParolaCorrente.size()))
+        return;
+    if (r < 1 || r > kRighe || col < 1 || col > kColonne) return;
+
+    // Room for the whole word along its rows (or, east and west, its columns).
+    bool spazio = true;
+    switch (d) {
+        case 0: spazio = lunghezza <= 19 - col; break;
+        case 4: spazio = lunghezza <= col; break;
+        case 1: case 2: case 3: spazio = lunghezza <= 11 - r; break;
+        default: spazio = lunghezza <= r; break;
+    }
+    if (!spazio) return;
+
+    // The path, letter by letter; a diagonal that leaves the board on its side is rejected at the
+    // first letter off the board, before any cell outside the board is read.
+    const auto passoR = kPassoRiga[d], passoC = kPassoColonna[d];
+    for (int k = 0; k < lunghezza; ++k) {
+        const int riga = r + k * passoR, colonna = col + k * passoC;
+        if (colonna < 1 || colonna > kColonne || riga < 1 || riga > kRighe) return;
+        m.Percorso[static_cast<std::size_t>(k)].assign(1, static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64));
+    }
+    VerificaPercorso(c);
+    if (m.Piazzata != 1) return;
+    for (int k = 0; k < lunghezza; ++k)
+        m.Griglia[Indice(r + k * passoR, col + k * passoC)] =
+            static_cast<unsigned char>(m.ParolaCorrente[static_cast<std::size_t>(k)]) - 64;
+}
+
+void VerificaPercorso(Contesto& c) {
+    auto& m = c.m;
+    m.Piazzata = 0;
+    for (int k = 0; k < m.LunghezzaCorrente; ++k) {
+        const auto& cella = m.Percorso[static_cast<std::size_t>(k)];
+        if (cella != " " && cella[0] != m.ParolaCorrente[static_cast<std::size_t>(k)]) return;
+    }
+    m.Piazzata = 1;
+    ++m.UltimaParola;
+    c.f.List1.AddItem(m.ParolaCorrente);
+}
+
+EsitoChiusura ChiudiSchema(Contesto& c) {
+    auto& m = c.m;
+    SchemaDaScrivere schema;
+    for (std::size_t k = 0; k < schema.celle.size(); ++k) schema.celle[k] = static_cast<char>(m.Griglia[k] + 64);
+    schema.soluzione = m.SoluzioneNuova;
+    schema.numImmagine = m.NumImmagine;
+    schema.lunghezzaImmagine = m.TabellaImmagini[static_cast<std::size_t>(m.NumImmagine)][1];
+    schema.parole = c.f.List1.items;
+
+    // Written through a temporary file and a rename: a failure leaves the previous puzzle whole.
+    const auto file = Percorso(c, kSchemaNuovo);
+    if (!ScriviAtomico(file, TestoSchema(schema))) {
+        c.MsgBox(testi::kSchemaNonScritto + file.string());
+        Ricarica(c);
+        return EsitoChiusura::NonScritto;
+    }
+
+    Ricarica(c);
+    c.f.Label1[1].Caption.clear();
+    m.ModoSoluzione = 1;
+    CercaParole(c);
+    m.ModoSoluzione = 0;
+
+    const auto anelli = std::count_if(c.f.Shape1.begin(), c.f.Shape1.end(), [](const Forma& s) { return s.Visible; });
+    const auto& didascalia = c.f.Label1[1].Caption;
+    const auto lettere = didascalia.size() - static_cast<std::size_t>(std::count(didascalia.begin(), didascalia.end(), ' '));
+    if (static_cast<std::size_t>(anelli) == lettere) {
+        Ricarica(c);
+        return EsitoChiusura::Accettato;
+    }
+    c.MsgBox(testi::kSchemaNonValido);
+    return EsitoChiusura::Rifiutato;
+}
+
+void NuovoSchema(Contesto& c) {
+    const auto mancanti = DatiMancanti(c);
+    if (!mancanti.empty()) {
+        c.MsgBox(testi::kDatiGeneratore + mancanti.substr(1));
+        return;
+    }
+    // Each retry starts over from the empty board; the busy flag holds until the last run ends.
+    do {
+        c.m.Occupato = 1;
+    } while (Genera(c) == Esito::Riprova);
+}
 
 }  // namespace tramelo

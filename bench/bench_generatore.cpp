@@ -1,0 +1,72 @@
+// Generates puzzles from fixed clocks on the shipped data and prints how long each accepted puzzle
+// took, how many attempts and which retry messages it needed, and what the puzzles look like.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FalsaPiattaforma.h"
+#include "app/Eventi.h"
+#include "app/Testi.h"
+#include "board/Schema.h"
+
+namespace fs = std::filesystem;
+using namespace tramelo;
+
+int main(int argc, char** argv) {
+    const int schemi = argc > 1 ? std::atoi(argv[1]) : 1000;
+    test::FalsaPiattaforma piattaforma;
+    piattaforma.passoOrologio = 0.001;
+    test::CartellaProva cartella;
+    fs::copy(TRAMELO_DATA_DIR, cartella.percorso(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    Contesto c(piattaforma, cartella.percorso());
+    Form_Initialize(c);
+
+    const std::pair<const char*, const char*> codici[] = {
+        {"(1) troppe celle libere", testi::kNonChiuso1}, {"(2) nessuna immagine", testi::kNonChiuso2},
+        {"(3) parola doppia", testi::kNonChiuso3},     {"(4) parola contenuta", testi::kNonChiuso4},
+        {"(5) schema non valido", testi::kSchemaNonValido},
+    };
+    std::map<std::string, int> conteggi;
+    std::vector<double> millisecondi;
+    std::map<int, int> parole, libere;
+    int tentativi = 0, altri = 0;
+    for (int i = 0; i < schemi; ++i) {
+        piattaforma.orologio = 1000.0 + i;  // a fixed clock per puzzle: the same puzzles on every run
+        c.m.DizionarioCaricato = 0;
+        PreparaSchema(c);
+        piattaforma.messaggi.clear();
+        const auto inizio = std::chrono::steady_clock::now();
+        mnuNS_Click(c);
+        millisecondi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
+        ++tentativi;
+        for (const auto& m : piattaforma.messaggi) {
+            bool noto = false;
+            for (const auto& [nome, testo] : codici)
+                if (m.testo == testo) ++conteggi[nome], ++tentativi, noto = true;
+            if (!noto) ++altri;
+        }
+        ++parole[c.m.NumParole];
+        const auto& s = c.m.SoluzioneSchema;
+        ++libere[static_cast<int>(s.size() - static_cast<std::size_t>(std::count(s.begin(), s.end(), ' ')))];
+    }
+
+    std::sort(millisecondi.begin(), millisecondi.end());
+    auto percentile = [&](double p) { return millisecondi[static_cast<std::size_t>(p * (millisecondi.size() - 1))]; };
+    std::printf("accepted puzzles: %d\n", schemi);
+    std::printf("ms per accepted puzzle: median %.2f, p90 %.2f, max %.2f\n", percentile(0.5), percentile(0.9),
+                millisecondi.back());
+    std::printf("attempts per accepted puzzle: %.3f\n", static_cast<double>(tentativi) / schemi);
+    for (const auto& [nome, testo] : codici)
+        std::printf("message %-26s %.3f per puzzle\n", nome, static_cast<double>(conteggi[nome]) / schemi);
+    std::printf("other messages: %d\n", altri);
+    std::printf("words per puzzle:");
+    for (const auto& [n, k] : parole) std::printf(" %d:%d", n, k);
+    std::printf("\nfree cells (solution letters):");
+    for (const auto& [n, k] : libere) std::printf(" %d:%d", n, k);
+    std::printf("\n");
+}
