@@ -1,0 +1,151 @@
+// Word directions, the word search in both modes, the strike lines and the solution reveal.
+#include <gtest/gtest.h>
+
+#include "FalsaPiattaforma.h"
+#include "app/Eventi.h"
+#include "words/Parole.h"
+
+using namespace tramelo;
+using tramelo::test::Partita;
+
+namespace {
+
+// Words in all eight directions and the scan-order ties. TOPO lies split between rows 5 and 6; the
+// last letter of CAFFÈ in row 9 is no letter of the board (a hidden cell).
+const std::vector<std::string> kDirezioni = {
+    "GZZZZZZZZZANULZZZB", "ZASOLEZZZZZZZZZZZU",    "PZTZZZZZZZNZZZEUDE", "EZZTZZZZUZZOZZZZZZ",
+    "RZZZOZZVZZZZCZZZZZ", "AZOZZZAZZZZAZEZZTO",    "POSZZZAZZZZZRZZZOZ", "ZZSZZLZZDUEZZOZZCZ",
+    "ZZOZEZZBUEZZZZMZIZ", "ZZZMZCAFF\xC8ZZZZZZFZ",
+};
+
+// The texts of the " Non trovata " messages shown so far (the load may have others to say).
+std::vector<std::string> NonTrovate(const Partita& p) {
+    std::vector<std::string> t;
+    for (const auto& m : p.piattaforma.messaggi)
+        if (m.testo.starts_with(" Non trovata ")) t.push_back(m.testo);
+    return t;
+}
+
+// A strike line's end point for cell k on the design layout.
+std::pair<float, float> Punto(int k) {
+    return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
+}
+
+// The cells under the visible rings, in ring order.
+std::vector<int> CelleAnellate(const Form1& f) {
+    std::vector<int> celle;
+    for (const auto& s : f.Shape1)
+        if (s.Visible) celle.push_back(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384));
+    return celle;
+}
+
+// Everything play changes on the window, to compare two windows.
+std::string Fotografia(const Partita& p) {
+    std::string s = p.c.f.Label1[1].Caption;
+    for (int k = 0; k < kCelle; ++k) {
+        const auto& i = p.c.f.Image1[std::size_t(k)];
+        s += std::to_string(i.BorderStyle) + std::to_string(i.Picture.lista) +
+             std::to_string(p.c.m.Aspetto[std::size_t(k)]);
+    }
+    for (const auto& l : p.c.f.Line1)
+        s += std::to_string(l.Visible) + std::to_string(l.X1 + l.Y1 * 7 + l.X2 * 11 + l.Y2 * 13);
+    for (const auto& e : p.c.f.Label2) s += std::to_string(e.Enabled);
+    for (int k : CelleAnellate(p.c.f)) s += "," + std::to_string(k);
+    return s;
+}
+
+}  // namespace
+
+TEST(Parole, DirezioniECelleDelleParole) {
+    struct Caso {
+        const char* nome;
+        const char* parola;
+        int codice, prima, ultima;  // prima < 0: not on the board
+    } casi[] = {
+        {"riga da sinistra", "SOLE", 1, 20, 23},
+        {"riga da destra", "LUNA", 5, 10, 13},
+        {"colonna in giù", "PERA", 3, 36, 90},
+        {"colonna in su", "FICO", 7, 124, 178},
+        {"diagonale in su a destra", "MELA", 0, 165, 114},
+        {"diagonale in giù a sinistra", "UVA", 4, 96, 62},
+        {"diagonale in giù a destra", "NOCE", 2, 46, 103},
+        {"diagonale in su a sinistra", "MORA", 6, 101, 158},
+        {"riga prima della colonna", "BUE", 1, 151, 153},
+        {"rovescia in riga 2 prima che diritta in riga 7", "DUE", 5, 50, 52},
+        {"palindromo in colonna", "OSSO", 3, 92, 146},
+        {"diagonale dall'angolo in alto a sinistra", "GATTO", 2, 0, 76},
+        {"minuscole nell'elenco", "nOcE", 2, 46, 103},
+        {"divisa fra due righe", "TOPO", 0, -1, -1},
+        {"su una cella nascosta", "caff\xE8", 0, -1, -1},
+    };
+    std::vector<std::string> parole;
+    for (const auto& c : casi) parole.push_back(c.parola);
+    Partita p;
+    p.Carica(kDirezioni, parole, "SOLUZIONE");
+    const std::vector<std::string> mancanti{" Non trovata TOPO", " Non trovata caff\xE8", " Non trovata TOPO",
+                                            " Non trovata caff\xE8"};
+    EXPECT_EQ(NonTrovate(p), mancanti);  // once from each search at the load
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "");
+
+    mnuSoluzione_Click(p.c);
+    EXPECT_EQ(NonTrovate(p).size(), 6u);
+    for (std::size_t w = 0; w < std::size(casi); ++w) {
+        const auto& c = casi[w];
+        const auto& linea = p.c.f.Line1[w];
+        EXPECT_EQ(p.c.m.DirezioneParola[w], c.codice) << c.nome;
+        EXPECT_EQ(linea.Visible, c.prima >= 0) << c.nome;
+        EXPECT_EQ(p.c.f.Label2[w].Enabled, c.prima < 0) << c.nome;
+        if (c.prima < 0) continue;
+        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), Punto(c.prima)) << c.nome;
+        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), Punto(c.ultima)) << c.nome;
+    }
+    EXPECT_TRUE(CelleAnellate(p.c.f).empty());  // a word is missing: no ring
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "SOLUZIONE");
+}
+
+TEST(Parole, SoluzioneAnellaOgniLetteraRimasta) {
+    // Row 0 starts with CIELO in small letters: hidden cells, never part of a word. Row 9 is all blanks.
+    const std::vector<std::string> tavola = {
+        "cieloZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZCIELOZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ",
+        "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ",
+        "ZZZZZZZZZZZZZZZZZZ", "                  ",
+    };
+    Partita p;
+    p.Carica(tavola, {"CIELO", "ZZZZZZZZZZZZZZZZZZ"}, "LA SOLUZIONE");
+    EXPECT_TRUE(NonTrovate(p).empty());
+    Image1_Click(p.c, 60);  // a pending selection joins the first word marked
+
+    mnuSoluzione_Click(p.c);
+    const auto& linea = p.c.f.Line1[0];
+    EXPECT_EQ(std::make_tuple(linea.X1, linea.Y1, linea.X2, linea.Y2),
+              std::make_tuple(1840.0f, 976.0f, 3376.0f, 976.0f));
+    for (int k : {40, 44, 60}) {
+        EXPECT_EQ(p.c.f.Image1[std::size_t(k)].Picture, FiguraTessera(1, p.c.m.Griglia[std::size_t(k)])) << k;
+        EXPECT_EQ(p.c.f.Image1[std::size_t(k)].BorderStyle, 0) << k;
+    }
+    // Row 1 holds the second word; every other lettered cell is ringed, in cell order.
+    std::vector<int> attese{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    for (int k = 36; k < 162; ++k)
+        if ((k < 40 || k > 44) && k != 60) attese.push_back(k);
+    EXPECT_EQ(CelleAnellate(p.c.f), attese);
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "LA SOLUZIONE");
+
+    const auto una = Fotografia(p);
+    mnuSoluzione_Click(p.c);
+    EXPECT_EQ(Fotografia(p), una);
+    EXPECT_TRUE(NonTrovate(p).empty());
+}
+
+TEST(Parole, SegnaParolaSoloDellUltimaParolaRivelaLaSoluzione) {
+    Partita p;
+    p.Carica(kDirezioni, {"SOLE", "LUNA"}, "X");
+    for (int k = 20; k <= 23; ++k) p.c.f.Image1[std::size_t(k)].BorderStyle = 1;
+    SegnaParola(p.c, 23, 20, 0);  // ends swapped: the line runs the other way
+    EXPECT_EQ(std::make_pair(p.c.f.Line1[0].X1, p.c.f.Line1[0].Y1), Punto(23));
+    EXPECT_TRUE(CelleAnellate(p.c.f).empty());
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "");
+    for (int k = 10; k <= 13; ++k) p.c.f.Image1[std::size_t(k)].BorderStyle = 1;
+    SegnaParola(p.c, 10, 13, 1);
+    EXPECT_EQ(CelleAnellate(p.c.f).size(), 180u - 1u - 8u);  // all but the hidden cell and the words
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "X");
+}
