@@ -1,13 +1,208 @@
-// The library of saved puzzles.
+// The library of saved puzzles: saving, loading and deleting, and the file list that browses it.
 #include "files/Libreria.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
 #include "app/Eventi.h"
+#include "app/Testi.h"
+#include "board/Schema.h"
+#include "files/Percorsi.h"
+#include "files/Testo.h"
+
+namespace fs = std::filesystem;
 
 namespace tramelo {
 
-void mnuSalvaSchema_Click(Contesto&) {}
-void mnuCaricaSchema_Click(Contesto&) {}
-void mnuCancellaSchema_Click(Contesto&) {}
-void File1_Click(Contesto&) {}
+namespace {
+
+constexpr const char* kCartellaSchemi = "\\schemi";
+constexpr const char* kSchemaCorrente = "\\schemi\\schema.txt";
+constexpr const char* kSchemaCorrenteScritto = "\\schemi\\SCHEMA.txt";
+
+char Minuscola(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool MinoreSenzaMaiuscole(const std::string& a, const std::string& b) {
+    const auto minore = [](char x, char y) {
+        return static_cast<unsigned char>(Minuscola(x)) < static_cast<unsigned char>(Minuscola(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), minore)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), minore)) return false;
+    return a < b;  // names that differ only in case keep a fixed order
+}
+
+bool Esiste(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(p, ec));
+}
+
+// The whole of a regular file; false for a missing file, a folder or a read error.
+bool LeggiFileNormale(const fs::path& p, std::string& contenuto) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec) && LeggiFile(p, contenuto);
+}
+
+// Creates `destinazione` with `contenuto`, failing when anything of that name already exists; a failed
+// write leaves no file behind.
+bool CreaNuovo(const fs::path& destinazione, const std::string& contenuto) {
+    std::FILE* f = std::fopen(destinazione.c_str(), "wbx");
+    if (f == nullptr) return false;
+    bool ok = std::fwrite(contenuto.data(), 1, contenuto.size(), f) == contenuto.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) {
+        std::error_code ec;
+        fs::remove(destinazione, ec);
+    }
+    return ok;
+}
+
+void ChiudiLista(Contesto& c) {
+    c.f.File1.Visible = false;
+    c.f.mnuCaricaSchema.Caption = testi::kCaricaSchema;
+    c.f.mnuCancellaSchema.Caption = testi::kCancellaSchema;
+}
+
+// Carica schema and Cancella schema: a second click closes the list, else it opens in the given mode.
+void ApriOChiudiLista(Contesto& c, Menu& comando, const char* esci, const char* vuota) {
+    if (c.m.Occupato == 1) return;
+    if (c.f.File1.Visible) {
+        ChiudiLista(c);
+        return;
+    }
+    AggiornaFile1(c);
+    if (c.f.File1.names.empty()) {
+        c.MsgBox(vuota);
+        return;
+    }
+    c.f.File1.Visible = true;
+    comando.Caption = esci;
+}
+
+void CaricaScelto(Contesto& c, const fs::path& scelto) {
+    std::string contenuto;
+    if (!LeggiFileNormale(scelto, contenuto)) {
+        c.MsgBox(testi::kSchemaScomparso + scelto.string());
+        // Show what is really there; nothing left to load closes the list.
+        AggiornaFile1(c);
+        if (c.f.File1.names.empty()) ChiudiLista(c);
+        return;
+    }
+    const auto corrente = Percorso(c, kSchemaCorrenteScritto);
+    if (!ScriviAtomico(corrente, contenuto)) {
+        c.MsgBox(testi::kSostituzioneFallita + corrente.string());
+        return;
+    }
+    c.m.DizionarioCaricato = 0;
+    PreparaSchema(c);
+    c.f.mnuCaricaSchema.Caption = testi::kCaricaSchema;
+    c.f.File1.Visible = false;
+}
+
+void CancellaScelto(Contesto& c, const fs::path& scelto) {
+    std::error_code ec;
+    fs::remove(scelto, ec);
+    if (ec) {
+        c.MsgBox(testi::kCancellazioneFallita + scelto.string());
+        return;
+    }
+    // A file that vanished meanwhile is as good as deleted.
+    AggiornaFile1(c);
+    if (c.f.File1.names.empty()) {
+        c.MsgBox(testi::kNessunAltroDaCancellare);
+        c.f.File1.Visible = false;
+        c.f.mnuCancellaSchema.Caption = testi::kCancellaSchema;
+    }
+}
+
+}  // namespace
+
+bool CorrispondeModello(std::string_view nome, std::string_view modello) {
+    if (nome.size() != modello.size()) return false;
+    for (std::size_t i = 0; i < nome.size(); ++i)
+        if (modello[i] != '?' && Minuscola(modello[i]) != Minuscola(nome[i])) return false;
+    return true;
+}
+
+void AggiornaFile1(Contesto& c) {
+    auto& lista = c.f.File1;
+    lista.Path = c.m.Cartella;
+    const auto cartella = Percorso(c, kCartellaSchemi);
+    lista.Path = cartella.string();
+    lista.names.clear();
+    lista.ListIndex = -1;
+    lista.FileName.clear();
+    std::error_code ec;
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        std::error_code ecTipo;
+        const auto nome = it->path().filename().string();
+        if (it->is_regular_file(ecTipo) && CorrispondeModello(nome, lista.Pattern))
+            lista.names.push_back(nome);
+    }
+    std::sort(lista.names.begin(), lista.names.end(), MinoreSenzaMaiuscole);
+}
+
+int ProssimoNumeroSchema(const Contesto& c) {
+    int piuAlto = 0;
+    for (const auto& nome : c.f.File1.names) piuAlto = std::max(piuAlto, ValIntero(Mid(nome, 10, 3)));
+    return piuAlto >= kNumeroMassimoSchema ? 0 : piuAlto + 1;
+}
+
+std::string NomeSchemaSalvato(int numero) {
+    return "schema_n_" + Formato000(numero) + ".txt";
+}
+
+void mnuSalvaSchema_Click(Contesto& c) {
+    if (c.m.Occupato == 1) return;
+    AggiornaFile1(c);
+    const int numero = ProssimoNumeroSchema(c);
+    if (numero == 0) {
+        c.MsgBox(testi::kLibreriaPiena);
+        return;
+    }
+    const auto nome = NomeSchemaSalvato(numero);
+    const auto sorgente = Percorso(c, kSchemaCorrente);
+    const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
+    std::string contenuto;
+    if (!LeggiFileNormale(sorgente, contenuto)) {
+        c.MsgBox(testi::kSchemaMancante + sorgente.string());
+        return;
+    }
+    // Something not listed (a folder, say) may already hold the name: never replace it.
+    if (Esiste(destinazione)) {
+        c.MsgBox(testi::kSchemaGiaPresente + destinazione.string());
+        return;
+    }
+    if (!CreaNuovo(destinazione, contenuto)) {
+        c.MsgBox(testi::kSalvataggioFallito + destinazione.string());
+        return;
+    }
+    // An open list shows the new file at once.
+    AggiornaFile1(c);
+    c.MsgBox(testi::kSchemaSalvato + nome);
+}
+
+void mnuCaricaSchema_Click(Contesto& c) {
+    ApriOChiudiLista(c, c.f.mnuCaricaSchema, testi::kEsciCaricaSchema, testi::kNessunoDaCaricare);
+}
+
+void mnuCancellaSchema_Click(Contesto& c) {
+    ApriOChiudiLista(c, c.f.mnuCancellaSchema, testi::kEsciCancellaSchema, testi::kNessunoDaCancellare);
+}
+
+void File1_Click(Contesto& c) {
+    const auto& lista = c.f.File1;
+    // Only a name the list shows is acted on, so a stray name can never reach another file.
+    if (std::find(lista.names.begin(), lista.names.end(), lista.FileName) == lista.names.end()) return;
+    const auto scelto = Percorso(c, kCartellaSchemi) / lista.FileName;
+    if (c.f.mnuCancellaSchema.Caption == testi::kEsciCancellaSchema)
+        CancellaScelto(c, scelto);
+    else
+        CaricaScelto(c, scelto);
+}
 
 }  // namespace tramelo

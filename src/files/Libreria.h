@@ -1,4 +1,32 @@
-// The library of saved puzzles: schemi\schema_n_NNN.txt.
+// The library of saved puzzles: schemi\schema_n_NNN.txt, browsed with the file list File1.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "app/Contesto.h"
+
+namespace tramelo {
+
+// The highest number a saved puzzle can take: one more would not fit the three characters of the name.
+inline constexpr int kNumeroMassimoSchema = 999;
+
+// True when `nome` matches a file pattern without regard to case; "?" stands for exactly one character.
+bool CorrispondeModello(std::string_view nome, std::string_view modello);
+
+// Points File1 at the program folder and then at the library folder, and reads the names (no folder) of
+// the regular files there that match File1.Pattern, sorted alphabetically without regard to case.
+// The list loses its chosen entry. A missing folder gives an empty list.
+void AggiornaFile1(Contesto& c);
+
+// Name under which the next save goes: one more than the highest number among the listed names
+// (characters 10..12, their numeric value; a name that is not a number counts 0). 0 when the library
+// is full (the highest is kNumeroMassimoSchema or more).
+int ProssimoNumeroSchema(const Contesto& c);
+std::string NomeSchemaSalvato(int numero);
+
+// mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click and File1_Click are declared in
+// app/Eventi.h. A failed copy or delete shows a message naming the file and changes nothing else; a save
+// never overwrites an existing file; the current puzzle is replaced only by a complete copy.
+
+}  // namespace tramelo

@@ -1,0 +1,256 @@
+// The library of saved puzzles: numbering, the file list's states and captions, loading, deleting, faults.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "FalsaPiattaforma.h"
+#include "app/Eventi.h"
+#include "app/Testi.h"
+#include "files/Libreria.h"
+
+using namespace tramelo;
+namespace fs = std::filesystem;
+using Nomi = std::vector<std::string>;
+
+namespace {
+
+const Nomi kSchemaA = {
+    "GATTOQWERTYUIOPASD", "CANEZXCVBNMLKJHGFD", "QWERTYUIOPASDFGHJK", "LZXCVBNMQWERTYUIOP",
+    "ASDFGHJKLZXCVBNMQW", "ERTYUIOPASDFGHJKLZ", "XCVBNMQWERTYUIOPAS", "DFGHJKLZXCVBNMQWER",
+    "TYUIOPASDFGHJKLZXC", "VBNMQWERTYUIOPASDF",
+};
+const Nomi kSchemaB = {
+    "SOLEMNBVCXZLKJHGFD", "LUNAPOIUYTREWQASDF", "GHJKLZXCVBNMPOIUYT", "REWQASDFGHJKLZXCVB",
+    "NMPOIUYTREWQASDFGH", "JKLZXCVBNMPOIUYTRE", "WQASDFGHJKLZXCVBNM", "POIUYTREWQASDFGHJK",
+    "LZXCVBNMPOIUYTREWQ", "ASDFGHJKLZXCVBNMPO",
+};
+const std::string kTestoB = test::TestoSchema(kSchemaB, "notte", "000 00000", {"SOLE", "LUNA"});
+const Nomi k001 = {"schema_n_001.txt"};
+
+// A game on puzzle A with the given files in the library, each holding puzzle B.
+struct Libreria : test::Partita {
+    explicit Libreria(const Nomi& salvati = {}) {
+        Carica(kSchemaA, {"GATTO", "CANE"}, "miao");
+        for (const auto& n : salvati) cartella.Scrivi("schemi/" + n, kTestoB);
+        piattaforma.messaggi.clear();
+    }
+    fs::path Schemi() const { return cartella.percorso() / "schemi"; }
+    void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
+    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running.
+    void Esegui(const std::string& azioni) {
+        for (char a : azioni) {
+            if (a == 'C') mnuCaricaSchema_Click(c);
+            if (a == 'X') mnuCancellaSchema_Click(c);
+            if (a == 'S') mnuSalvaSchema_Click(c);
+            if (a == 'O') c.m.Occupato = 1;
+        }
+    }
+    Nomi Messaggi() const {
+        Nomi v;
+        for (const auto& m : piattaforma.messaggi) v.push_back(m.testo);
+        return v;
+    }
+    Nomi Salvati() const {  // everything in schemi/ but the current puzzle, sorted
+        Nomi v;
+        for (const auto& e : fs::directory_iterator(Schemi()))
+            if (e.path().filename() != "schema.txt") v.push_back(e.path().filename().string());
+        return std::sort(v.begin(), v.end()), v;
+    }
+    // Which list is open: "" closed, "C" load mode, "X" delete mode, "?" captions and list disagree.
+    std::string Stato() const {
+        const bool c1 = c.f.mnuCaricaSchema.Caption == testi::kEsciCaricaSchema;
+        const bool c2 = c.f.mnuCancellaSchema.Caption == testi::kEsciCancellaSchema;
+        if (c.f.File1.Visible != (c1 || c2) || (c1 && c2)) return "?";
+        return c1 ? "C" : c2 ? "X" : "";
+    }
+};
+
+std::string Salvato(const std::string& nome) {
+    return testi::kSchemaSalvato + nome;
+}
+void CartellaPiena(const fs::path& p) {
+    fs::remove(p), fs::create_directories(p / "dentro");
+}
+
+}  // namespace
+
+TEST(Libreria, NumerazioneDelSalvataggio) {
+    struct Caso {
+        const char* nome;
+        Nomi salvati;
+        std::string atteso; /* empty: refused */
+    } casi[] = {
+        // clang-format off
+        {"libreria vuota", {}, "schema_n_001.txt"},
+        {"001 e 005 danno 006", {"schema_n_001.txt", "schema_n_005.txt"}, "schema_n_006.txt"},
+        {"nome non numerico conta zero", {"schema_n_abc.txt"}, "schema_n_001.txt"},
+        {"maiuscole nel nome", {"SCHEMA_N_007.TXT"}, "schema_n_008.txt"},
+        {"cifre poi lettere", {"schema_n_12a.txt"}, "schema_n_013.txt"},
+        {"nomi fuori modello non contano", {"schema_n_1000.txt", "schema_n_50.txt"}, "schema_n_001.txt"},
+        {"998 d\xE0 999", {"schema_n_998.txt"}, "schema_n_999.txt"},
+        {"libreria piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, ""},
+    };  // clang-format on
+    for (const auto& k : casi) {
+        Libreria p(k.salvati);
+        p.Esegui("S");
+        auto attesi = k.salvati;
+        if (!k.atteso.empty()) attesi.push_back(k.atteso);
+        std::sort(attesi.begin(), attesi.end());
+        EXPECT_EQ(p.Salvati(), attesi) << k.nome;
+        EXPECT_EQ(p.Messaggi(), Nomi{k.atteso.empty() ? testi::kLibreriaPiena : Salvato(k.atteso)}) << k.nome;
+        if (!k.atteso.empty()) {
+            EXPECT_EQ(p.cartella.Leggi("schemi/" + k.atteso), p.cartella.Leggi("schemi/schema.txt"))
+                << k.nome;
+        }
+    }
+}
+
+TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
+    Libreria p({"schema_n_B01.txt", "schema_n_a02.txt", "SCHEMA_N_003.TXT", "schema_n_001.txt",
+                "schema_n_01.txt", "schema_n_004.txt.bak"});
+    fs::create_directory(p.Schemi() / "schema_n_005.txt");
+    AggiornaFile1(p.c);
+    EXPECT_EQ(p.c.f.File1.names,
+              (Nomi{"schema_n_001.txt", "SCHEMA_N_003.TXT", "schema_n_a02.txt", "schema_n_B01.txt"}));
+}
+
+TEST(Libreria, StatiDellaListaEDidascalie) {
+    struct Caso {
+        const char* nome;
+        Nomi salvati;
+        const char* azioni;
+        const char* stato;
+        Nomi messaggi;
+    } casi[] = {
+        // clang-format off
+        {"Carica apre in caricamento", k001, "C", "C", {}},
+        {"Cancella apre in cancellazione", k001, "X", "X", {}},
+        {"Carica due volte chiude", k001, "CC", "", {}},
+        {"Cancella poi Carica chiude", k001, "XC", "", {}},
+        {"Carica poi Cancella chiude", k001, "CX", "", {}},
+        {"Cancella, Carica, Carica riapre in caricamento", k001, "XCC", "C", {}},
+        {"Carica a libreria vuota", {}, "C", "", {testi::kNessunoDaCaricare}},
+        {"Cancella a libreria vuota", {}, "X", "", {testi::kNessunoDaCancellare}},
+        {"Salva a lista chiusa", k001, "S", "", {Salvato("schema_n_002.txt")}},
+        {"Salva in caricamento mostra il nuovo file", k001, "CS", "C", {Salvato("schema_n_002.txt")}},
+        {"Salva in cancellazione mostra il nuovo file", k001, "XS", "X", {Salvato("schema_n_002.txt")}},
+        {"occupato: Carica ignorato", k001, "OC", "", {}},
+        {"occupato: Cancella non chiude", k001, "XOX", "X", {}},
+        {"occupato: Salva ignorato", {}, "OS", "", {}},
+        {"occupato: libreria vuota taciuta", {}, "OX", "", {}},
+    };  // clang-format on
+    for (const auto& k : casi) {
+        Libreria p(k.salvati);
+        p.Esegui(k.azioni);
+        EXPECT_EQ(p.Stato(), k.stato) << k.nome;
+        EXPECT_EQ(p.Messaggi(), k.messaggi) << k.nome;
+        const bool salvato = !k.messaggi.empty() && k.messaggi[0].starts_with(testi::kSchemaSalvato);
+        EXPECT_EQ(p.Salvati().size(), k.salvati.size() + (salvato ? 1 : 0)) << k.nome;
+        if (p.c.f.File1.Visible) {
+            EXPECT_EQ(p.c.f.File1.names, p.Salvati()) << k.nome;
+        }
+    }
+}
+
+TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
+    // How the current puzzle file is spelt before the load; empty: missing.
+    for (const std::string corrente : {"schema.txt", "SCHEMA.txt", ""}) {
+        Libreria p(k001);
+        if (corrente != "schema.txt") fs::remove(p.Schemi() / "schema.txt");
+        if (corrente == "SCHEMA.txt") p.cartella.Scrivi("schemi/SCHEMA.txt", "vecchio");
+        p.Esegui("C");
+        p.Clicca("schema_n_001.txt");
+        EXPECT_EQ(p.c.m.Parole[0], "SOLE") << corrente;
+        EXPECT_EQ(p.c.m.Griglia[18], 'L' - 64) << corrente;
+        EXPECT_EQ(p.Stato(), "") << corrente;
+        // One current puzzle file holding the chosen bytes, the chosen file still in the library.
+        const std::string nome = corrente.empty() ? "SCHEMA.txt" : corrente;
+        EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
+        EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), kTestoB) << corrente;
+        p.c.f.Label2[0].Enabled = false;
+        mnuRicomincia_Click(p.c);  // starts the loaded puzzle again
+        EXPECT_EQ(p.c.m.Parole[1], "LUNA") << corrente;
+        EXPECT_TRUE(p.c.f.Label2[0].Enabled) << corrente;
+    }
+}
+
+TEST(Libreria, CancellaFinoAllUltimoENumeriRiusati) {
+    Libreria p({"schema_n_001.txt", "schema_n_002.txt"});
+    p.Esegui("X");
+    p.Clicca("schema_n_001.txt");
+    EXPECT_EQ(p.c.f.File1.names, Nomi{"schema_n_002.txt"});
+    EXPECT_EQ(p.Stato(), "X");
+    EXPECT_TRUE(p.Messaggi().empty());
+    p.Clicca("schema_n_002.txt");
+    EXPECT_TRUE(p.Salvati().empty());
+    EXPECT_EQ(p.Messaggi(), Nomi{testi::kNessunAltroDaCancellare});
+    EXPECT_EQ(p.Stato(), "");
+    EXPECT_EQ(p.c.m.Parole[0], "GATTO");
+
+    struct Caso {
+        const char* nome;
+        const char* cancellato;
+        const char* atteso;
+    } casi[] = {
+        // clang-format off
+        {"cancellato il pi\xF9 alto: numero riusato", "schema_n_003.txt", "schema_n_003.txt"},
+        {"cancellato uno in mezzo: nessun buco riempito", "schema_n_002.txt", "schema_n_004.txt"},
+    };  // clang-format on
+    for (const auto& k : casi) {
+        Libreria q;
+        q.Esegui("SSSX");
+        q.Clicca(k.cancellato);
+        q.Esegui("S");
+        EXPECT_EQ(q.Messaggi().back(), Salvato(k.atteso)) << k.nome;
+    }
+}
+
+TEST(Libreria, UnGuastoLasciaTuttoComEra) {
+    using Azione = std::function<void(Libreria&)>;
+    struct Caso {
+        const char* nome;
+        Nomi salvati;
+        Azione azione;
+        std::string messaggio, file;
+        const char* stato;
+    } casi[] = {
+        // clang-format off
+        {"salvataggio senza schema corrente", {},
+         [](Libreria& p) { fs::remove(p.Schemi() / "schema.txt"), p.Esegui("S"); },
+         testi::kSchemaMancante, "schema.txt", ""},
+        {"salvataggio su un nome occupato da una cartella", k001,
+         [](Libreria& p) { CartellaPiena(p.Schemi() / "schema_n_002.txt"), p.Esegui("S"); },
+         testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
+        {"schema scelto sparito", {"schema_n_001.txt", "schema_n_002.txt"},
+         [](Libreria& p) { p.Esegui("C"), fs::remove(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+         testi::kSchemaScomparso, "schema_n_001.txt", "C"},
+        {"schema scelto diventato cartella", k001,
+         [](Libreria& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+         testi::kSchemaScomparso, "schema_n_001.txt", ""},
+        {"schema corrente non sostituibile", k001,
+         [](Libreria& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / "schema.txt"), p.Clicca(k001[0]); },
+         testi::kSostituzioneFallita, "schema.txt", "C"},
+        {"schema da cancellare diventato cartella", k001,
+         [](Libreria& p) { p.Esegui("X"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+         testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
+        {"nome fuori elenco ignorato", k001,
+         [](Libreria& p) { p.Esegui("X"), p.Clicca("schema.txt"), p.Clicca("../schemi/schema_n_001.txt"); },
+         "", "", "X"},
+    };  // clang-format on
+    for (const auto& k : casi) {
+        Libreria p(k.salvati);
+        const auto corrente = p.cartella.Leggi("schemi/schema.txt");
+        k.azione(p);
+        const auto percorso = (p.Schemi() / k.file).string();
+        EXPECT_EQ(p.Messaggi(), k.messaggio.empty() ? Nomi{} : Nomi{k.messaggio + percorso}) << k.nome;
+        EXPECT_EQ(p.c.m.Parole[0], "GATTO") << k.nome;
+        EXPECT_EQ(p.Stato(), k.stato) << k.nome;
+        if (fs::is_regular_file(p.Schemi() / "schema.txt")) {
+            EXPECT_EQ(p.cartella.Leggi("schemi/schema.txt"), corrente) << k.nome;
+        }
+        for (const auto& n : p.Salvati())  // no copy, no temporary file left behind
+            EXPECT_TRUE(n == k.file || std::count(k.salvati.begin(), k.salvati.end(), n))
+                << k.nome << ": " << n;
+    }
+}
