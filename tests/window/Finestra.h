@@ -27,7 +27,9 @@ struct FinestraProva {
     QImage Dipinta() { return w->area()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
-inline QRect RettCella(int k) { return QRect(24 + 32 * (k % 18), 16 + 32 * (k / 18), 32, 32); }
+inline QRect RettCella(int k) {
+    return QRect(24 + 32 * (k % 18), 16 + 32 * (k / 18), 32, 32);
+}
 
 // How many pixels of a rectangle are within `tolleranza` of a colour on every channel.
 inline int Conta(const QImage& img, const QRect& r, const QColor& c, int tolleranza = 12) {

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 
 #include "Finestra.h"
 #include "app/Eventi.h"
@@ -69,8 +72,8 @@ TEST(Finestra, TessereNeiLoroAspetti) {
     } casi[] = {
         {"semplice: lettera scura su bianco", [](Immagine&) {}, qBianco, true, false},
         {"selezionata: lettera bianca su grigio",
-         [](Immagine& i) { i.BorderStyle = 1, i.Picture = FiguraTessera(2, i.Picture.indice); }, qGrigioMedio, false,
-         true},
+         [](Immagine& i) { i.BorderStyle = 1, i.Picture = FiguraTessera(2, i.Picture.indice); }, qGrigioMedio,
+         false, true},
         {"trovata: lettera scura su grigio chiaro",
          [](Immagine& i) { i.Picture = FiguraTessera(1, i.Picture.indice); }, qGrigioTrovata, true, false},
         {"cella nascosta: solo lo sfondo", [](Immagine& i) { i.Visible = false; }, qSfondo, false, false},
@@ -101,7 +104,8 @@ TEST(Finestra, EtichetteEMenuMostranoIlModello) {
     EXPECT_GT(Scuri(img, Rett(f.Label2[0])), 10) << "parola da trovare in nero";
     EXPECT_EQ(Scuri(img, Rett(f.Label2[1]), 110), 0) << "parola trovata in grigio";
     EXPECT_GT(Conta(img, Rett(f.Label2[1]), QColor(144, 144, 144), 30), 10) << "parola trovata in grigio";
-    EXPECT_EQ(Conta(img, Rett(f.Label2[2]), qBianco, 0), Rett(f.Label2[2]).width() * Rett(f.Label2[2]).height())
+    EXPECT_EQ(Conta(img, Rett(f.Label2[2]), qBianco, 0),
+              Rett(f.Label2[2]).width() * Rett(f.Label2[2]).height())
         << "etichetta vuota: solo il fondo bianco";
     EXPECT_GT(Conta(img, Rett(f.Label1[2]), qTeal, 20), 20) << "PAROLE in verde scuro";
 
@@ -158,8 +162,7 @@ TEST(Finestra, ClicETastiRaggiungonoGliEventi) {
              return !f.Image1[kImmagineIstruzioni].Visible && f.mnuIstruzioni.Caption == "Istruzioni" &&
                     f.Image1[40].BorderStyle == 0;
          }},
-        {"clic sul banner non fa nulla",
-         [](FinestraProva& t) { Clic(t.w->area(), QPoint(720, 310)); },
+        {"clic sul banner non fa nulla", [](FinestraProva& t) { Clic(t.w->area(), QPoint(720, 310)); },
          [](const Form1& f) {
              for (int k = 0; k < kCelle; ++k)
                  if (f.Image1[std::size_t(k)].BorderStyle != 0) return false;
@@ -262,7 +265,8 @@ TEST(Finestra, UnClicSullaListaCaricaLoSchemaScelto) {
 
 TEST(Finestra, DopoSoluzioneLoSchemaDistribuitoMostraLineeAnelliEFrase) {
     FinestraProva t;
-    std::filesystem::copy_file(TRAMELO_DATA_DIR "/schemi/schema.txt", t.p.cartella.percorso() / "schemi/schema.txt",
+    std::filesystem::copy_file(TRAMELO_DATA_DIR "/schemi/schema.txt",
+                               t.p.cartella.percorso() / "schemi/schema.txt",
                                std::filesystem::copy_options::overwrite_existing);
     t.p.Ricarica();
     t.w->Aggiorna();
@@ -286,6 +290,27 @@ TEST(Finestra, DopoSoluzioneLoSchemaDistribuitoMostraLineeAnelliEFrase) {
     }
     EXPECT_EQ(anelli, 13);  // the letters of LATORREDIPISA
     EXPECT_GT(Conta(img, QRect(600, 0, img.width() - 600, 26), qTeal, 20), 100) << "la frase sopra la figura";
+}
+
+TEST(Finestra, UnErroreNellEventoNonBloccaLaFinestra) {
+    FinestraProva t;
+    t.Carica(kTavola, {"ROMA"});
+    QString mostrato;
+    QTimer::singleShot(20, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            mostrato = box->text();
+            box->accept();
+        }
+    });
+    // A generation that fails half-way must not leave the window busy for good.
+    t.w->Esegui([](Contesto& c) {
+        c.m.Occupato = 1;
+        throw std::runtime_error("disco pieno");
+    });
+    EXPECT_TRUE(mostrato.contains(QStringLiteral("disco pieno")));
+    EXPECT_EQ(t.p.c.m.Occupato, 0);
+    Clic(t.w->area(), RettCella(40).center());
+    EXPECT_EQ(t.p.c.f.Image1[40].BorderStyle, 1);
 }
 
 TEST(Stampa, PaginaPdfDisegnataNonFotografata) {

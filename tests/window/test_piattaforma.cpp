@@ -46,7 +46,8 @@ TEST(Messaggi, RispostaSecondoIlPulsante) {
         std::function<void(QMessageBox&)> chiudi;
         int risposta;
     } casi[] = {
-        {"solo OK, premuto OK", tramelo::Pulsanti::Ok, [](QMessageBox& b) { b.buttons().first()->click(); }, 1},
+        {"solo OK, premuto OK", tramelo::Pulsanti::Ok, [](QMessageBox& b) { b.buttons().first()->click(); },
+         1},
         {"OK e Annulla, premuto OK", tramelo::Pulsanti::OkAnnulla,
          [](QMessageBox& b) {
              for (auto* p : b.buttons())
@@ -59,7 +60,8 @@ TEST(Messaggi, RispostaSecondoIlPulsante) {
                  if (p->text() == QStringLiteral("Annulla")) p->click();
          },
          2},
-        {"OK e Annulla, chiuso con la finestra", tramelo::Pulsanti::OkAnnulla, [](QMessageBox& b) { b.close(); }, 2},
+        {"OK e Annulla, chiuso con la finestra", tramelo::Pulsanti::OkAnnulla,
+         [](QMessageBox& b) { b.close(); }, 2},
     };
     for (const auto& caso : casi) {
         ImmaginiQt immagini;

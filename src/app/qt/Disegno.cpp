@@ -22,7 +22,9 @@ const QColor kScuro(64, 64, 64);
 const QColor kInchiostro(24, 24, 24);
 const QColor kTeal(0, 64, 64);
 
-QColor Qc(const Colore& c) { return QColor(c.r, c.g, c.b); }
+QColor Qc(const Colore& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont Font(Carattere carattere, int pixel, bool grassetto) {
     const char* famiglia = "Liberation Sans";
@@ -203,7 +205,8 @@ void DisegnaEtichetta(QPainter& p, const Etichetta& e, const Scala& s, const QRe
         const QFontMetricsF fm(font);
         const double larghezza = fm.horizontalAdvance(testo);
         double x = r.left();
-        if (x + larghezza > area.right() - margine) x = std::max(area.left() + margine, area.right() - margine - larghezza);
+        if (x + larghezza > area.right() - margine)
+            x = std::max(area.left() + margine, area.right() - margine - larghezza);
         r = QRectF(x, r.top(), larghezza + 1, std::max(r.height(), fm.height()));
     }
     p.setFont(font);
@@ -241,7 +244,9 @@ QRectF Scala::Rett(float left, float top, float width, float height) const {
     return QRectF(x0, y0, x1 - x0, y1 - y0);
 }
 
-QPointF Scala::Punto(float x, float y) const { return QPointF(x / tppX, y / tppY); }
+QPointF Scala::Punto(float x, float y) const {
+    return QPointF(x / tppX, y / tppY);
+}
 
 int Scala::PixelFont(float punti) const {
     return std::max(1, static_cast<int>(std::lround(punti * (1440.0 / tppY) / 72.0)));
@@ -340,7 +345,8 @@ void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagi
         if (!forma.Visible) continue;
         p.setPen(QPen(Qc(forma.BorderColor), 2));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(s.Rett(forma.Left, forma.Top, forma.Width, forma.Height).adjusted(1.5, 1.5, -1.5, -1.5));
+        p.drawEllipse(
+            s.Rett(forma.Left, forma.Top, forma.Width, forma.Height).adjusted(1.5, 1.5, -1.5, -1.5));
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 

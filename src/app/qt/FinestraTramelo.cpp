@@ -22,11 +22,13 @@ namespace tramelo::qt {
 
 namespace {
 
-QString DaLatin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+QString DaLatin1(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 using EventoMenu = void (*)(Contesto&);
 constexpr std::array<EventoMenu, 8> kEventiMenu = {
-    mnuRicomincia_Click, mnuSoluzione_Click,   mnuNS_Click,          mnuIstruzioni_Click,
+    mnuRicomincia_Click, mnuSoluzione_Click,   mnuNS_Click,           mnuIstruzioni_Click,
     mnuStampare_Click,   mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click,
 };
 
@@ -77,7 +79,8 @@ void AreaGioco::mousePressEvent(QMouseEvent* e) {
 void AreaGioco::wheelEvent(QWheelEvent* e) {
     const Form1& f = finestra_.contesto().f;
     const Scala& s = finestra_.scala();
-    if (!f.File1.Visible || !s.Rett(f.File1.Left, f.File1.Top, f.File1.Width, f.File1.Height).contains(e->position()))
+    if (!f.File1.Visible ||
+        !s.Rett(f.File1.Left, f.File1.Top, f.File1.Width, f.File1.Height).contains(e->position()))
         return;
     primaVoceFile_ -= e->angleDelta().y() / 40;
     LimitaScorrimento();
@@ -99,9 +102,7 @@ void AreaGioco::keyPressEvent(QKeyEvent* e) {
 }
 
 FinestraTramelo::FinestraTramelo(Contesto& c, ImmaginiQt& immagini)
-    : c_(c),
-      immagini_(immagini),
-      scala_{c.piattaforma.TwipsPerPixelX(), c.piattaforma.TwipsPerPixelY()} {
+    : c_(c), immagini_(immagini), scala_{c.piattaforma.TwipsPerPixelX(), c.piattaforma.TwipsPerPixelY()} {
     setWindowIcon(IconaTramelo());
     auto menus = c_.f.Menus();
     for (std::size_t i = 0; i < azioni_.size(); ++i) {
@@ -144,7 +145,8 @@ void FinestraTramelo::Aggiorna() {
         if (azioni_[i]->text() != testo) azioni_[i]->setText(testo);
     }
     const QSize dimensioni = PixelArea(c_.f, scala_);
-    if (area_->minimumSize() != dimensioni || area_->maximumSize() != dimensioni) area_->setFixedSize(dimensioni);
+    if (area_->minimumSize() != dimensioni || area_->maximumSize() != dimensioni)
+        area_->setFixedSize(dimensioni);
     area_->update();
 }
 

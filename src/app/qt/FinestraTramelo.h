@@ -21,18 +21,18 @@ class FinestraTramelo;
 // The client area: paints Form1 and turns clicks and keys into the game's events.
 class AreaGioco : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AreaGioco(FinestraTramelo& finestra);
     // The first name the file list shows; it scrolls with the mouse wheel.
     int PrimaVoceFile() const { return primaVoceFile_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     void LimitaScorrimento();
     FinestraTramelo& finestra_;
     int primaVoceFile_ = 0;
@@ -40,7 +40,7 @@ private:
 
 class FinestraTramelo : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     FinestraTramelo(Contesto& c, ImmaginiQt& immagini);
 
     // Runs an event procedure; an exception is reported in a message box instead of escaping, and a
@@ -61,10 +61,10 @@ public:
     // The menu bar's commands, left to right as in Form1::Menus().
     const std::array<QAction*, 8>& azioni() const { return azioni_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     Contesto& c_;
     ImmaginiQt& immagini_;
     Scala scala_;

@@ -13,15 +13,15 @@
 namespace tramelo::qt {
 
 class ImmaginiQt {
-public:
+  public:
     // Decodes `file` now; on success it becomes the picture of the next load number asked for that file.
     // A failed decode leaves what was kept before, so the holder keeps showing its previous picture.
     std::optional<DimensioniPixel> Carica(const std::string& file);
     // The picture a Figura of type File shows; a null image when it cannot be decoded.
     const QImage& Immagine(const Figura& figura);
 
-private:
-    std::map<std::string, QImage> appena_;                     // decoded, not yet bound to a load number
+  private:
+    std::map<std::string, QImage> appena_;                  // decoded, not yet bound to a load number
     std::map<std::pair<std::string, int>, QImage> legate_;  // (file, versione) -> picture
 };
 

@@ -15,9 +15,13 @@ namespace tramelo::qt {
 
 namespace {
 
-double TwipsPerPixel(double dpi) { return dpi > 0 ? 1440.0 / dpi : 15.0; }
+double TwipsPerPixel(double dpi) {
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
 
-QScreen* Schermo() { return QGuiApplication::primaryScreen(); }
+QScreen* Schermo() {
+    return QGuiApplication::primaryScreen();
+}
 
 }  // namespace
 
@@ -40,11 +44,10 @@ std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, Pulsanti pu
     return box;
 }
 
-int Risposta(const QMessageBox& box) {
-    const QAbstractButton* premuto = box.clickedButton();
-    if (premuto != nullptr && box.buttonRole(const_cast<QAbstractButton*>(premuto)) == QMessageBox::AcceptRole)
-        return kRispostaOk;
-    return kRispostaAnnulla;
+int Risposta(QMessageBox& box) {
+    QAbstractButton* premuto = box.clickedButton();
+    return premuto != nullptr && box.buttonRole(premuto) == QMessageBox::AcceptRole ? kRispostaOk
+                                                                                    : kRispostaAnnulla;
 }
 
 int PiattaformaQt::MsgBox(const std::string& testo, Pulsanti pulsanti) {

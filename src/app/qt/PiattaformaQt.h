@@ -13,12 +13,13 @@ class FinestraTramelo;
 
 // A message box titled "Tramelo", no icon, with exactly OK or OK and "Annulla".
 // The text is ISO 8859-1; a carriage return breaks the line.
-std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, Pulsanti pulsanti, QWidget* padre = nullptr);
+std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, Pulsanti pulsanti,
+                                           QWidget* padre = nullptr);
 // 1 when the box was closed with OK, else 2 (Annulla, Esc, the close button).
-int Risposta(const QMessageBox& box);
+int Risposta(QMessageBox& box);
 
 class PiattaformaQt : public Piattaforma {
-public:
+  public:
     explicit PiattaformaQt(ImmaginiQt& immagini) : immagini_(immagini) {}
     void ImpostaFinestra(FinestraTramelo* finestra) { finestra_ = finestra; }
 
@@ -32,7 +33,7 @@ public:
     EsitoStampa StampaFinestra() override;
     void Ridisegna() override;
 
-private:
+  private:
     ImmaginiQt& immagini_;
     FinestraTramelo* finestra_ = nullptr;
 };
