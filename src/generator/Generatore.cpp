@@ -213,19 +213,26 @@ Esito Genera(Contesto& c) {
     for (auto& cella : m.Griglia)
         if (cella == kCellaLibera) cella = static_cast<unsigned char>(lettere[j++]) - 64;
 
-    // No word twice, and no word inside a word listed before it.
-    const auto& voci = f.List1.items;
-    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
-        for (std::size_t b = a + 1; b < voci.size(); ++b)
-            if (voci[a] == voci[b]) return Chiedi(c, testi::kNonChiuso3);
-    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
-        for (std::size_t b = a + 1; b < voci.size(); ++b)
-            if (voci[a].find(voci[b]) != std::string::npos) return Chiedi(c, testi::kNonChiuso4);
+    switch (ControllaElenco(f.List1.items)) {
+        case 3: return Chiedi(c, testi::kNonChiuso3);
+        case 4: return Chiedi(c, testi::kNonChiuso4);
+        default: break;
+    }
 
     return ChiudiSchema(c) == EsitoChiusura::Rifiutato ? Esito::Riprova : Esito::Fine;
 }
 
 }  // namespace
+
+int ControllaElenco(const std::vector<std::string>& voci) {
+    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
+        for (std::size_t b = a + 1; b < voci.size(); ++b)
+            if (voci[a] == voci[b]) return 3;
+    for (std::size_t a = 0; a + 1 < voci.size(); ++a)
+        for (std::size_t b = a + 1; b < voci.size(); ++b)
+            if (voci[a].find(voci[b]) != std::string::npos) return 4;
+    return 0;
+}
 
 void InserisciParola(Contesto& c) {
     auto& m = c.m;

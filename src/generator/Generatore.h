@@ -1,6 +1,9 @@
 // The puzzle generator: placing words, choosing the picture, writing and checking the new puzzle.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/Contesto.h"
 
 namespace tramelo {
@@ -16,6 +19,10 @@ void NuovoSchema(Contesto& c);
 void InserisciParola(Contesto& c);
 // Compares Percorso with ParolaCorrente; on success appends the word to List1 (Piazzata = 1).
 void VerificaPercorso(Contesto& c);
+
+// The word-list checks of a finished board: 3 when a word is listed twice, 4 when a word occurs inside
+// a word listed before it, 0 when the list passes.
+int ControllaElenco(const std::vector<std::string>& voci);
 
 enum class EsitoChiusura { Accettato, Rifiutato, NonScritto };
 // Writes the generated board as the current puzzle, loads it, solves it and checks the rings.
