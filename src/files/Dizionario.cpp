@@ -1,8 +1,150 @@
 // The word store, its length index and the picture catalogue.
 #include "files/Dizionario.h"
 
+#include <memory>
+#include <sstream>
+#include <system_error>
+
+#include "app/Testi.h"
+#include "files/Percorsi.h"
+#include "files/Testo.h"
+
+namespace fs = std::filesystem;
+
 namespace tramelo {
 
-void CaricaDizionario(Contesto&) {}
+namespace {
+
+constexpr int kRigheIndice = 11;  // lengths 5..15
+constexpr int kLunghezzaMinima = 5;
+constexpr int kLunghezzaMassima = 15;
+
+struct Catalogo {
+    int numImmagini = 0;
+    std::array<std::array<std::string, 4>, kMaxImmagini + 1> tabella{};
+};
+
+// Each position swapped with a position drawn from the whole range 1..n (the draws are part of what
+// makes a fixed clock give a fixed puzzle, so their number and order matter).
+template <typename Tabella>
+void Mescola(Contesto& c, Tabella& t, int n) {
+    for (int i = 1; i <= n; ++i) {
+        const int j = c.rnd.Intero(n) + 1;
+        std::swap(t[static_cast<std::size_t>(i)], t[static_cast<std::size_t>(j)]);
+    }
+}
+
+bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
+    std::vector<std::string> righe;
+    if (!LeggiRighe(file, kMaxImmagini, righe)) return false;
+    for (const auto& riga : righe) {
+        auto& voce = cat.tabella[static_cast<std::size_t>(++cat.numImmagini)];
+        voce[1] = Mid(riga, 5, 5);
+        // The name runs from column 11 to four characters before the end. A line shorter than 14
+        // characters has no name but still counts, so later pictures keep their numbers.
+        voce[3] = riga.size() >= 14 ? Mid(riga, 11, riga.size() - 14) : std::string();
+        for (char ch : voce[3])
+            if (ch != ' ') voce[2] += ch;
+    }
+    return true;
+}
+
+// The index is usable when it has 11 lines whose ranges follow one another from record 1 without
+// gaps, the 5- and 6-letter words fit the short-word order and every record is in the store.
+bool LeggiIndice(const fs::path& file, std::array<std::array<std::int32_t, 2>, 17>& indice) {
+    std::vector<std::string> righe;
+    if (!LeggiRighe(file, kRigheIndice, righe) || righe.size() < kRigheIndice) return false;
+    std::int32_t atteso = 1;
+    for (int l = kLunghezzaMinima; l <= kLunghezzaMassima; ++l) {
+        const auto& riga = righe[static_cast<std::size_t>(l - kLunghezzaMinima)];
+        const std::int32_t primo = ValIntero(Mid(riga, 4, 6));
+        const std::int32_t ultimo = ValIntero(Mid(riga, 11, 6));
+        if (primo != atteso || ultimo < primo - 1) return false;
+        indice[static_cast<std::size_t>(l)] = {primo, ultimo};
+        atteso = ultimo + 1;
+    }
+    return indice[6][1] <= kMaxParoleCorte;
+}
+
+}  // namespace
+
+bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
+    std::error_code ec;
+    std::string testo;
+    if (fs::is_directory(file, ec) || !LeggiFile(file, testo)) return false;
+    std::istringstream in(testo);
+    std::string riga;
+    righe.clear();
+    while (righe.size() < massimo && LeggiRiga(in, riga)) righe.push_back(riga);
+    return true;
+}
+
+void CaricaDizionario(Contesto& c) {
+    auto& m = c.m;
+    std::string mancanti;
+    auto segnala = [&](const char* relativo) { mancanti += "\r" + Percorso(c, relativo).string(); };
+
+    // Catalogue: parsed aside, then moved in whole, so no stale entry of a longer catalogue survives.
+    auto cat = std::make_unique<Catalogo>();
+    if (!LeggiCatalogo(Percorso(c, kFileCatalogo), *cat)) segnala(kFileCatalogo);
+    m.NumImmagini = cat->numImmagini;
+    m.TabellaImmagini = std::move(cat->tabella);
+    m.OrdineImmagini.fill(0);
+    for (int k = 1; k <= m.NumImmagini; ++k)
+        m.OrdineImmagini[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
+    Mescola(c, m.OrdineImmagini, m.NumImmagini);
+
+    // Length index and word store: the generator needs both, so either at fault leaves the index empty.
+    std::array<std::array<std::int32_t, 2>, 17> indice{};
+    const bool indiceValido = LeggiIndice(Percorso(c, kFileIndice), indice);
+    if (!indiceValido) segnala(kFileIndice);
+    ArchivioParole archivio;
+    const bool archivioValido = archivio.Apri(Percorso(c, kFileArchivio)) &&
+                                (!indiceValido || archivio.NumRecord() >= indice[kLunghezzaMassima][1]);
+    if (!archivioValido) segnala(kFileArchivio);
+    m.IndiceLunghezze = indiceValido && archivioValido ? indice : decltype(indice){};
+
+    m.OrdineParoleCorte[0] = 0;
+    for (int p = 1; p <= kMaxParoleCorte; ++p)
+        m.OrdineParoleCorte[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p);
+    Mescola(c, m.OrdineParoleCorte, m.IndiceLunghezze[6][1]);
+
+    if (!mancanti.empty()) c.MsgBox(testi::kDatiNuoviSchemi + mancanti);
+}
+
+bool ArchivioParole::Apri(const fs::path& file) {
+    in_.close();
+    in_.clear();
+    aperto_ = false;
+    dimensione_ = 0;
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return false;
+    const auto dimensione = fs::file_size(file, ec);
+    if (ec) return false;
+    in_.open(file, std::ios::binary);
+    if (!in_) return false;
+    dimensione_ = static_cast<std::int64_t>(dimensione);
+    aperto_ = true;
+    return true;
+}
+
+std::int32_t ArchivioParole::NumRecord() const {
+    // The first 15 bytes belong to no record.
+    if (dimensione_ < 15) return 0;
+    const auto n = (dimensione_ - 15) / 16;
+    return n > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(n);
+}
+
+std::string ArchivioParole::Leggi(std::int32_t r) {
+    if (!aperto_ || r < 1 || r > NumRecord()) return {};
+    char record[16];
+    in_.clear();
+    in_.seekg(static_cast<std::streamoff>(16) * r - 1);
+    if (!in_.read(record, sizeof record)) {
+        in_.clear();
+        return {};
+    }
+    return Trim(std::string_view(record, sizeof record));
+}
 
 }  // namespace tramelo

@@ -1,14 +1,45 @@
 // The word store, its length index and the picture catalogue.
 #pragma once
 
-#include <istream>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/Contesto.h"
 
 namespace tramelo {
 
+inline constexpr const char* kFileCatalogo = "\\Immagini.txt";
+inline constexpr const char* kFileIndice = "\\dizionari\\indir_bbb.txt";
+inline constexpr const char* kFileArchivio = "\\dizionari\\dizionario.bbb";
+inline constexpr const char* kFileImmagini = "\\Immagini.jpg";
+inline constexpr const char* kFileTemp = "\\FileTemp.jpg";
+
 // Loads the length index and the picture catalogue and shuffles the picture and short-word orders.
+// Catalogue line k is picture k; lines after the 600th are ignored. A file that is missing or breaks
+// the data limits leaves its tables empty (NumImmagini 0, or IndiceLunghezze all 0 with the identity
+// short-word order) and is named in one message per call; play goes on, only new puzzles need them.
 void CaricaDizionario(Contesto& c);
+
+// The first `massimo` lines of a text file (CR LF, LF or CR ends a line); false when it cannot be read.
+bool LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std::vector<std::string>& righe);
+
+// Random access to the word store: 16-byte records, record r at 0-based byte offset 16·r − 1.
+class ArchivioParole {
+  public:
+    bool Apri(const std::filesystem::path& file);
+    bool Aperto() const { return aperto_; }
+    // Complete records in the store.
+    std::int32_t NumRecord() const;
+    // Record r with its blanks trimmed; empty when r is not a complete record of the store.
+    std::string Leggi(std::int32_t r);
+
+  private:
+    std::ifstream in_;
+    bool aperto_ = false;
+    std::int64_t dimensione_ = 0;
+};
 
 }  // namespace tramelo
