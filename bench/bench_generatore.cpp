@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     }
 
     std::sort(millisecondi.begin(), millisecondi.end());
-    auto percentile = [&](double p) { return millisecondi[static_cast<std::size_t>(p * (millisecondi.size() - 1))]; };
+    auto percentile = [&](double p) { return millisecondi[static_cast<std::size_t>(p * static_cast<double>(millisecondi.size() - 1))]; };
     std::printf("accepted puzzles: %d\n", schemi);
     std::printf("ms per accepted puzzle: median %.2f, p90 %.2f, max %.2f\n", percentile(0.5), percentile(0.9),
                 millisecondi.back());

@@ -35,7 +35,7 @@ void AzzeraStato(Contesto& c) {
     for (auto& p : m.Parole) p.clear();
     c.f.Label1[1].Caption.clear();
     for (auto& riga : m.IndiceLunghezze) riga = {0, 0};
-    for (auto& p : m.Percorso) p.clear();
+    m.Percorso.fill('\0');
     m.CelleLibere = m.NumImmagine = m.NumImmagini = m.Piazzata = m.UltimaParola = m.NumParole = 0;
     m.ParolaRiconosciuta = m.ModoSoluzione = 0;
     m.SoluzioneNuova.clear();

@@ -1,6 +1,12 @@
 // The word store, its length index and the picture catalogue.
 #include "files/Dizionario.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <system_error>
@@ -113,19 +119,35 @@ void CaricaDizionario(Contesto& c) {
 }
 
 bool ArchivioParole::Apri(const fs::path& file) {
-    in_.close();
-    in_.clear();
-    aperto_ = false;
-    dimensione_ = 0;
+    Chiudi();
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) return false;
-    const auto dimensione = fs::file_size(file, ec);
-    if (ec) return false;
-    in_.open(file, std::ios::binary);
-    if (!in_) return false;
-    dimensione_ = static_cast<std::int64_t>(dimensione);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if (st.st_size > 0) {
+        void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (p == MAP_FAILED) {
+            ::close(fd);
+            return false;
+        }
+        dati_ = static_cast<const char*>(p);
+    }
+    ::close(fd);  // the mapping stays valid without the descriptor
+    dimensione_ = st.st_size;
     aperto_ = true;
     return true;
+}
+
+void ArchivioParole::Chiudi() {
+    if (dati_) ::munmap(const_cast<char*>(dati_), static_cast<std::size_t>(dimensione_));
+    dati_ = nullptr;
+    dimensione_ = 0;
+    aperto_ = false;
 }
 
 std::int32_t ArchivioParole::NumRecord() const {
@@ -135,16 +157,24 @@ std::int32_t ArchivioParole::NumRecord() const {
     return n > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(n);
 }
 
-std::string ArchivioParole::Leggi(std::int32_t r) {
-    if (!aperto_ || r < 1 || r > NumRecord()) return {};
-    char record[16];
-    in_.clear();
-    in_.seekg(static_cast<std::streamoff>(16) * r - 1);
-    if (!in_.read(record, sizeof record)) {
-        in_.clear();
-        return {};
-    }
-    return Trim(std::string_view(record, sizeof record));
+std::string ArchivioParole::Leggi(std::int32_t r) const {
+    std::string parola;
+    Leggi(r, parola);
+    return parola;
+}
+
+void ArchivioParole::Leggi(std::int32_t r, std::string& parola) const {
+    parola.clear();
+    if (!aperto_ || r < 1 || r > NumRecord()) return;
+    const char* record = dati_ + (static_cast<std::int64_t>(16) * r - 1);
+    // Words are written left-aligned; a record that starts with a blank takes the general path.
+    const void* blank = record[0] == ' ' ? nullptr : std::memchr(record, ' ', 16);
+    const std::string_view testo(record, 16);
+    if (blank && testo.find_first_not_of(' ', static_cast<std::size_t>(static_cast<const char*>(blank) - record)) ==
+                     std::string_view::npos)
+        parola.assign(record, static_cast<std::size_t>(static_cast<const char*>(blank) - record));
+    else
+        parola = Trim(testo);
 }
 
 }  // namespace tramelo

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -27,19 +26,30 @@ void CaricaDizionario(Contesto& c);
 bool LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std::vector<std::string>& righe);
 
 // Random access to the word store: 16-byte records, record r at 0-based byte offset 16·r − 1.
+// The store is mapped read-only and each record is copied out when asked for: the generator reads
+// hundreds of thousands of records per puzzle, and a system call for each would cost more than the
+// whole generation. Nothing is loaded into the program's own memory.
 class ArchivioParole {
-  public:
+public:
+    ArchivioParole() = default;
+    ~ArchivioParole() { Chiudi(); }
+    ArchivioParole(const ArchivioParole&) = delete;
+    ArchivioParole& operator=(const ArchivioParole&) = delete;
+
     bool Apri(const std::filesystem::path& file);
+    void Chiudi();
     bool Aperto() const { return aperto_; }
     // Complete records in the store.
     std::int32_t NumRecord() const;
     // Record r with its blanks trimmed; empty when r is not a complete record of the store.
-    std::string Leggi(std::int32_t r);
+    std::string Leggi(std::int32_t r) const;
+    // The same into `parola`, reusing its storage.
+    void Leggi(std::int32_t r, std::string& parola) const;
 
-  private:
-    std::ifstream in_;
-    bool aperto_ = false;
+private:
+    const char* dati_ = nullptr;
     std::int64_t dimensione_ = 0;
+    bool aperto_ = false;
 };
 
 }  // namespace tramelo

@@ -34,7 +34,7 @@ std::size_t Indice(int riga, int colonna) { return static_cast<std::size_t>((rig
 
 void ImpostaParola(Contesto& c, ArchivioParole& archivio, int record) {
     c.m.NumRecord = record;
-    c.m.ParolaCorrente = archivio.Leggi(record);
+    archivio.Leggi(record, c.m.ParolaCorrente);
     c.m.LunghezzaCorrente = static_cast<int>(c.m.ParolaCorrente.size());
 }
 
@@ -262,7 +262,7 @@ void InserisciParola(Contesto& c) {
     for (int k = 0; k < lunghezza; ++k) {
         const int riga = r + k * passoR, colonna = col + k * passoC;
         if (colonna < 1 || colonna > kColonne || riga < 1 || riga > kRighe) return;
-        m.Percorso[static_cast<std::size_t>(k)].assign(1, static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64));
+        m.Percorso[static_cast<std::size_t>(k)] = static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64);
     }
     VerificaPercorso(c);
     if (m.Piazzata != 1) return;
@@ -275,8 +275,8 @@ void VerificaPercorso(Contesto& c) {
     auto& m = c.m;
     m.Piazzata = 0;
     for (int k = 0; k < m.LunghezzaCorrente; ++k) {
-        const auto& cella = m.Percorso[static_cast<std::size_t>(k)];
-        if (cella != " " && cella[0] != m.ParolaCorrente[static_cast<std::size_t>(k)]) return;
+        const char cella = m.Percorso[static_cast<std::size_t>(k)];
+        if (cella != ' ' && cella != m.ParolaCorrente[static_cast<std::size_t>(k)]) return;
     }
     m.Piazzata = 1;
     ++m.UltimaParola;
@@ -307,9 +307,14 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
     m.ModoSoluzione = 0;
 
     const auto anelli = std::count_if(c.f.Shape1.begin(), c.f.Shape1.end(), [](const Forma& s) { return s.Visible; });
-    const auto& didascalia = c.f.Label1[1].Caption;
-    const auto lettere = didascalia.size() - static_cast<std::size_t>(std::count(didascalia.begin(), didascalia.end(), ' '));
-    if (static_cast<std::size_t>(anelli) == lettere) {
+    auto lettere = c.f.Label1[1].Caption;
+    std::erase(lettere, ' ');
+    // The ringed letters must also spell the caption: when the solver marks a word at another
+    // occurrence than the one placed, the count can agree while the letters do not.
+    std::string inAnello;
+    for (std::size_t k = 0; k < kCelle; ++k)
+        if (m.Aspetto[k] == kAspettoNormale && c.f.Image1[k].Visible) inAnello += static_cast<char>(m.Griglia[k] + 64);
+    if (static_cast<std::size_t>(anelli) == lettere.size() && inAnello == lettere) {
         Ricarica(c);
         return EsitoChiusura::Accettato;
     }

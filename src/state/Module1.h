@@ -66,7 +66,7 @@ struct Module1 {
     int Direzione = 0;  // generator: direction 0..7; selection check: axis 0..3
     int Piazzata = 0;
     int UltimaParola = 0;  // -1..39 during a generation
-    std::array<std::string, 17> Percorso{};
+    std::array<char, 17> Percorso{};  // the one-character contents of the cells under the word being placed
     int CelleLibere = 0;
     int NumImmagine = 0;
     std::string SoluzioneNuova;
