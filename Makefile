@@ -2,14 +2,18 @@
 PRESET ?= dev
 BUILD := build
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio
 
-.PHONY: play test build deps bench fuzz asan format clean
+.PHONY: play test build deps bench fuzz fuzz-build fuzz-smoke asan format clean
 
 play: build
 	cd $(BUILD)/Tramelo && ./tramelo
 
+# Every test, then a few seconds of each fuzz target.
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz-smoke
 
 build: deps
 	cmake --preset $(PRESET) >/dev/null
@@ -22,6 +26,21 @@ bench: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS) --target tramelo_bench
 	build/release/bench/tramelo_bench
+
+# The fuzz targets (clang, address and undefined-behaviour sanitizers) in build/fuzz.
+fuzz-build: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz-smoke: fuzz-build
+	ctest --preset fuzz
+
+# Each target for FUZZ_SECONDS from its seed corpus; new inputs stay in build/fuzz/tests/fuzz/lavoro.
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	    bash tests/fuzz/lancia.sh $(BUILD)/fuzz/tests/fuzz/$$t tests/fuzz/corpus/$$t \
+	        $(BUILD)/fuzz/tests/fuzz/lavoro/$$t $(FUZZ_SECONDS) || exit 1; \
+	done
 
 asan: deps
 	cmake --preset asan >/dev/null
