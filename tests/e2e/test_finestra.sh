@@ -4,6 +4,8 @@
 source "$(dirname "$0")/lib.sh"
 
 prepara "$1" "$2"
+# A hand-made puzzle whose letters the checks below know.
+cp "$(dirname "$0")/../fixtures/schema_fiume.txt" "$E2E_TMP/Tramelo/schemi/schema.txt"
 avvia_xvfb
 avvia_gioco
 scatta
