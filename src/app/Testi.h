@@ -21,6 +21,7 @@ inline constexpr const char* kEsciCancellaSchema = "Esci da Cancella schema";
 // Messages. A carriage return ("\r") is a line break in a message box.
 inline constexpr const char* kNonTrovata = " Non trovata ";
 inline constexpr const char* kSchemaMancante = "Impossibile leggere lo schema:\r";
+inline constexpr const char* kSchemaIncompleto = "Lo schema \xE8 incompleto, si mostra la parte leggibile:\r";
 inline constexpr const char* kNessunaStampante =
     "Nessuna stampante disponibile: installane una per stampare lo schema.";
 inline constexpr const char* kStampaFallita = "La stampa dello schema non \xE8 riuscita.";

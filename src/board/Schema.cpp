@@ -89,7 +89,10 @@ void PreparaSchema(Contesto& c) {
 
     const auto file = Percorso(c, kFileSchema);
     const LetturaSchema lettura = LeggiSchema(file);
-    if (!lettura.aperto) c.MsgBox(std::string(testi::kSchemaMancante) + file.string());
+    if (!lettura.aperto)
+        c.MsgBox(std::string(testi::kSchemaMancante) + file.string());
+    else if (!lettura.completo)
+        c.MsgBox(std::string(testi::kSchemaIncompleto) + file.string());
     m.Griglia = lettura.celle;
     m.SoluzioneSchema = lettura.soluzione;
     m.RigaImmagine = lettura.rigaImmagine;

@@ -6,7 +6,8 @@
 namespace tramelo {
 
 // Rebuilds the whole game from schemi\schema.txt. Callers set DizionarioCaricato to 0 first.
-// A file that cannot be read gives a message naming it and leaves an empty, consistent board.
+// A file that cannot be read gives a message naming it and leaves an empty, consistent board; a file cut
+// short is shown as far as it goes, with a message naming it.
 void PreparaSchema(Contesto& c);
 
 // Scales the window and its controls once per run to the screen's twips per pixel (design: 12).

@@ -72,6 +72,18 @@ bool LeggiIndice(const fs::path& file, std::array<std::array<std::int32_t, 2>, 1
     return indice[6][1] <= kMaxParoleCorte;
 }
 
+// Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
+// anything else would put cells on a generated board that no tile can show.
+bool SoloParole(const ArchivioParole& archivio, std::int32_t ultimo) {
+    std::string parola;
+    for (std::int32_t r = 1; r <= ultimo; ++r) {
+        archivio.Leggi(r, parola);
+        for (char ch : parola)
+            if (ch < 'A' || ch > 'Z') return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
@@ -105,8 +117,10 @@ void CaricaDizionario(Contesto& c) {
     const bool indiceValido = LeggiIndice(Percorso(c, kFileIndice), indice);
     if (!indiceValido) segnala(kFileIndice);
     ArchivioParole archivio;
-    const bool archivioValido = archivio.Apri(Percorso(c, kFileArchivio)) &&
-                                (!indiceValido || archivio.NumRecord() >= indice[kLunghezzaMassima][1]);
+    const bool archivioValido =
+        archivio.Apri(Percorso(c, kFileArchivio)) &&
+        (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
+                           SoloParole(archivio, indice[kLunghezzaMassima][1])));
     if (!archivioValido) segnala(kFileArchivio);
     m.IndiceLunghezze = indiceValido && archivioValido ? indice : decltype(indice){};
 

@@ -17,8 +17,8 @@ inline constexpr const char* kFileImmagini = "\\Immagini.jpg";
 inline constexpr const char* kFileTemp = "\\FileTemp.jpg";
 
 // Loads the length index and the picture catalogue and shuffles the picture and short-word orders.
-// Catalogue line k is picture k; lines after the 600th are ignored. A file that is missing or breaks
-// the data limits leaves its tables empty (NumImmagini 0, or IndiceLunghezze all 0 with the identity
+// Catalogue line k is picture k; lines after the 600th are ignored. A word store whose indexed records
+// are not all words of capital letters counts as broken. A file that is missing or breaks the data limits leaves its tables empty (NumImmagini 0, or IndiceLunghezze all 0 with the identity
 // short-word order) and is named in one message per call; play goes on, only new puzzles need them.
 void CaricaDizionario(Contesto& c);
 

@@ -24,7 +24,13 @@ LetturaSchema LeggiSchemaDaTesto(const std::string& testo) {
     }
     if (LeggiRiga(in, riga)) l.soluzione = UCase(Trim(riga));
     if (LeggiRiga(in, riga)) l.rigaImmagine = riga;
-    while (static_cast<int>(l.parole.size()) < kMaxParole && LeggiRiga(in, riga)) {
+    // Fewer than 40 words and no terminator: the file was cut short somewhere.
+    l.completo = true;
+    while (static_cast<int>(l.parole.size()) < kMaxParole) {
+        if (!LeggiRiga(in, riga)) {
+            l.completo = false;
+            break;
+        }
         auto parola = Trim(riga);
         if (parola.starts_with("/*")) break;
         l.parole.push_back(std::move(parola));

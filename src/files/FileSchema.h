@@ -20,6 +20,7 @@ struct LetturaSchema {
     std::string soluzione;               // trimmed, upper case
     std::string rigaImmagine;            // the picture line as written
     std::vector<std::string> parole;     // trimmed, at most 40
+    bool completo = false;               // the word list ended at a terminator line or at 40 words
 };
 
 LetturaSchema LeggiSchema(const std::filesystem::path& file);

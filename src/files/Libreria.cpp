@@ -9,6 +9,7 @@
 #include "app/Eventi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
+#include "files/FileSchema.h"
 #include "files/Percorsi.h"
 #include "files/Testo.h"
 
@@ -90,6 +91,11 @@ void CaricaScelto(Contesto& c, const fs::path& scelto) {
         // Show what is really there; nothing left to load closes the list.
         AggiornaFile1(c);
         if (c.f.File1.names.empty()) ChiudiLista(c);
+        return;
+    }
+    // A damaged saved file would replace the current puzzle with a broken board: keep the current one.
+    if (!LeggiSchemaDaTesto(contenuto).completo) {
+        c.MsgBox(testi::kSchemaScomparso + scelto.string());
         return;
     }
     const auto corrente = Percorso(c, kSchemaCorrenteScritto);
