@@ -21,12 +21,19 @@ int FalsaPiattaforma::MsgBox(const std::string& testo, Pulsanti pulsanti) {
     return r;
 }
 
+std::vector<std::string> FalsaPiattaforma::Testi() const {
+    std::vector<std::string> t;
+    for (const auto& m : messaggi) t.push_back(m.testo);
+    return t;
+}
+
 std::optional<DimensioniPixel> FalsaPiattaforma::CaricaImmagine(const std::string& file) {
     immaginiCaricate.push_back(file);
     if (decodifica) return decodifica(file);
     std::ifstream in(file, std::ios::binary);
     char a = 0, b = 0;
-    if (in.get(a) && in.get(b) && static_cast<unsigned char>(a) == 0xFF && static_cast<unsigned char>(b) == 0xD8)
+    if (in.get(a) && in.get(b) && static_cast<unsigned char>(a) == 0xFF &&
+        static_cast<unsigned char>(b) == 0xD8)
         return DimensioniPixel{259, 194};
     return std::nullopt;
 }
@@ -58,10 +65,52 @@ std::string CartellaProva::Leggi(const std::string& relativo) const {
     return s.str();
 }
 
-bool CartellaProva::Esiste(const std::string& relativo) const { return fs::exists(percorso_ / relativo); }
+bool CartellaProva::Esiste(const std::string& relativo) const {
+    return fs::exists(percorso_ / relativo);
+}
+
+const std::vector<std::string> kTavolaAlfabeto = {
+    "ABCDEFGHIJKLMNOPQR", "STUVWXYZABCDEFGHIJ", "KLMNOPQRSTUVWXYZAB", "CDEFGHIJKLMNOPQRST",
+    "UVWXYZABCDEFGHIJKL", "MNOPQRSTUVWXYZABCD", "EFGHIJKLMNOPQRSTUV", "WXYZABCDEFGHIJKLMN",
+    "OPQRSTUVWXYZABCDEF", "GHIJKLMNOPQRSTUVWX",
+};
+const std::vector<std::string> kTavolaCasa = {
+    "CASAXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
+    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
+    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
+};
+
+void CopiaDatiSpediti(const CartellaProva& d) {
+    const fs::path dati(TRAMELO_DATA_DIR);
+    fs::copy(dati / "dizionari", d.percorso() / "dizionari", fs::copy_options::recursive);
+    for (const char* f : {"Immagini.txt", "Immagini.jpg"}) fs::copy(dati / f, d.percorso() / f);
+}
+
+void CopiaSchemaSpedito(const CartellaProva& d) {
+    fs::copy_file(fs::path(TRAMELO_DATA_DIR) / "schemi/schema.txt", d.percorso() / "schemi/schema.txt",
+                  fs::copy_options::overwrite_existing);
+}
+
+std::pair<float, float> PuntoLinea(int k) {
+    return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
+}
+
+std::vector<int> CelleAnellate(const Form1& f) {
+    std::vector<int> celle;
+    for (const auto& s : f.Shape1)
+        if (s.Visible) celle.push_back(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384));
+    return celle;
+}
+
+std::string LettereAnellate(const Contesto& c) {
+    std::string lettere;
+    for (int k : CelleAnellate(c.f)) lettere += static_cast<char>(c.m.Griglia[std::size_t(k)] + 64);
+    return lettere;
+}
 
 std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,
-                        const std::string& rigaImmagine, const std::vector<std::string>& parole, bool conFine) {
+                        const std::string& rigaImmagine, const std::vector<std::string>& parole,
+                        bool conFine) {
     std::string t;
     for (const auto& r : righe) t += r + "\r\n";
     t += soluzione + "\r\n" + rigaImmagine + "\r\n";

@@ -18,8 +18,9 @@ struct Messaggio {
 };
 
 class FalsaPiattaforma : public Piattaforma {
-public:
+  public:
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
+    std::vector<std::string> Testi() const;  // the texts of the messages shown so far
     double Timer() override { return orologio += passoOrologio; }
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
@@ -45,7 +46,7 @@ public:
 
 // A temporary program folder, removed at the end of the test.
 class CartellaProva {
-public:
+  public:
     CartellaProva();
     ~CartellaProva();
     CartellaProva(const CartellaProva&) = delete;
@@ -57,9 +58,23 @@ public:
     std::string Leggi(const std::string& relativo) const;
     bool Esiste(const std::string& relativo) const;
 
-private:
+  private:
     std::filesystem::path percorso_;
 };
+
+// Boards used across the tests: every row a run of the alphabet, and CASA at the top left amid X.
+extern const std::vector<std::string> kTavolaAlfabeto;
+extern const std::vector<std::string> kTavolaCasa;
+
+// Copies the shipped word store, index, catalogue and pictures, or the shipped puzzle, into a folder.
+void CopiaDatiSpediti(const CartellaProva& d);
+void CopiaSchemaSpedito(const CartellaProva& d);
+
+// A strike line's end point on cell k of the design layout, and the cells under the visible rings.
+std::pair<float, float> PuntoLinea(int k);
+std::vector<int> CelleAnellate(const Form1& f);
+// The letters under the visible rings, in ring order.
+std::string LettereAnellate(const Contesto& c);
 
 // A puzzle file's text from its parts, CR LF line ends, with the terminator.
 std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,
