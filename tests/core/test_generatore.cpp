@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -81,13 +81,9 @@ void ScriviCatalogo(const test::CartellaProva& d, const std::vector<std::string>
     d.Scrivi("Immagini.jpg", immagini);
 }
 
-std::string Ripeti(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
-
-const std::vector<std::string> kCorrente = {
-    "CASAXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-};
+std::string Ripeti(char c, int n) {
+    return std::string(static_cast<std::size_t>(n), c);
+}
 
 }  // namespace
 
@@ -146,12 +142,12 @@ TEST(NuovoSchema, SchemaScrittoRigaPerRiga) {
     t.p.c.f.List1.AddItem("ORO");
     m.SoluzioneNuova = "UN X";
     m.NumImmagine = 7;
-    m.TabellaImmagini[7][1] = "02345";
+    m.TabellaImmagini[7][1] = " 2345";  // the length field is written as it stands
     ChiudiSchema(t.p.c);
     const auto testo = t.p.cartella.Leggi("schemi/SCHEMA.txt");
     std::string atteso = "OROXXXXXXXXXXXXXXX\r\n";
     for (int r = 1; r < 10; ++r) atteso += Ripeti('X', 18) + "\r\n";
-    atteso += "UN X\r\n007 02345\r\nORO\r\n/* fine schema n.001\r\n";
+    atteso += "UN X\r\n007  2345\r\nORO\r\n/* fine schema n.001\r\n";
     EXPECT_EQ(testo, atteso);
 }
 
@@ -175,21 +171,17 @@ TEST(NuovoSchema, ControlliDellElenco) {
 
 namespace {
 
-// A game on the current puzzle kCorrente with the generator's data files written by `prepara`.
+// A game on the current puzzle kTavolaCasa with the generator's data files written by `prepara`.
 struct Generazione {
     Partita p;
     std::string corrente;
     explicit Generazione(const std::function<void(const test::CartellaProva&)>& prepara) {
         prepara(p.cartella);
-        p.Carica(kCorrente, {"CASA"}, "X");
+        p.Carica(test::kTavolaCasa, {"CASA"}, "X");
         corrente = p.cartella.Leggi("schemi/schema.txt");
         p.piattaforma.messaggi.clear();
     }
-    std::vector<std::string> Messaggi() const {
-        std::vector<std::string> t;
-        for (const auto& m : p.piattaforma.messaggi) t.push_back(m.testo);
-        return t;
-    }
+    std::vector<std::string> Messaggi() const { return p.piattaforma.Testi(); }
     void CorrenteIntatto() const {
         EXPECT_EQ(p.cartella.Leggi("schemi/schema.txt"), corrente);
         EXPECT_EQ(p.c.m.Griglia[0], 'C' - 64);  // the current puzzle is back on the board
@@ -197,12 +189,6 @@ struct Generazione {
         EXPECT_EQ(p.c.m.Occupato, 0);
     }
 };
-
-void DatiSpediti(const test::CartellaProva& d) {
-    fs::copy(fs::path(TRAMELO_DATA_DIR) / "dizionari", d.percorso() / "dizionari", fs::copy_options::recursive);
-    fs::copy(fs::path(TRAMELO_DATA_DIR) / "Immagini.txt", d.percorso() / "Immagini.txt");
-    fs::copy(fs::path(TRAMELO_DATA_DIR) / "Immagini.jpg", d.percorso() / "Immagini.jpg");
-}
 
 // Words of random letters from a small alphabet, so that some of them cross.
 std::vector<std::string> Parole(int lunghezza, int quante, unsigned seme) {
@@ -218,10 +204,11 @@ std::vector<std::string> Parole(int lunghezza, int quante, unsigned seme) {
 }  // namespace
 
 TEST(NuovoSchema, NessunaImmagineAdatta_AnnullaRimetteLoSchemaCorrente) {
-    for (const auto& risposte : {std::deque<int>{kRispostaAnnulla}, std::deque<int>{kRispostaOk, kRispostaAnnulla}}) {
+    for (const auto& risposte :
+         {std::deque<int>{kRispostaAnnulla}, std::deque<int>{kRispostaOk, kRispostaAnnulla}}) {
         SCOPED_TRACE(risposte.size());
         Generazione g([](const test::CartellaProva& d) {
-            DatiSpediti(d);
+            test::CopiaDatiSpediti(d);
             ScriviCatalogo(d, {"VENTI LETTERE NON ENTRANO"});  // 22 letters: never as many as the free cells
         });
         g.p.piattaforma.risposte = risposte;
@@ -273,7 +260,7 @@ TEST(NuovoSchema, DatiMancanti) {
     for (const auto& caso : casi) {
         SCOPED_TRACE(caso.nome);
         Generazione g([&](const test::CartellaProva& d) {
-            DatiSpediti(d);
+            test::CopiaDatiSpediti(d);
             fs::remove(d.percorso() / caso.file);
         });
         mnuNS_Click(g.p.c);
@@ -285,8 +272,9 @@ TEST(NuovoSchema, DatiMancanti) {
 }
 
 TEST(NuovoSchema, ScritturaFallitaLasciaLoSchemaCorrente) {
-    Generazione g(DatiSpediti);
-    fs::create_directories(g.p.cartella.percorso() / "schemi" / ".schema.txt.tmp");  // the temporary file cannot be made
+    Generazione g(test::CopiaDatiSpediti);
+    fs::create_directories(g.p.cartella.percorso() / "schemi" /
+                           ".schema.txt.tmp");  // the temporary file cannot be made
     mnuNS_Click(g.p.c);
     ASSERT_FALSE(g.Messaggi().empty());
     EXPECT_TRUE(g.Messaggi().back().starts_with(testi::kSchemaNonScritto));
@@ -295,7 +283,7 @@ TEST(NuovoSchema, ScritturaFallitaLasciaLoSchemaCorrente) {
 
 // Many generations from fixed clocks on the shipped data: every accepted puzzle is sound.
 TEST(NuovoSchema, SoakSuiDatiSpediti) {
-    Generazione g(DatiSpediti);
+    Generazione g(test::CopiaDatiSpediti);
     auto& p = g.p;
     int accettati = 0;
     for (int i = 0; i < 200; ++i) {
@@ -303,7 +291,8 @@ TEST(NuovoSchema, SoakSuiDatiSpediti) {
         p.Ricarica();
         p.piattaforma.messaggi.clear();
         mnuNS_Click(p.c);
-        for (const auto& m : p.piattaforma.messaggi) EXPECT_EQ(m.testo.find("Non trovata"), std::string::npos) << i;
+        for (const auto& m : p.piattaforma.messaggi)
+            EXPECT_EQ(m.testo.find("Non trovata"), std::string::npos) << i;
         const auto lettura = LeggiSchema(p.cartella.percorso() / "schemi/schema.txt");
         ASSERT_TRUE(lettura.aperto);
         EXPECT_TRUE(std::is_sorted(lettura.parole.begin(), lettura.parole.end())) << i;
@@ -315,17 +304,11 @@ TEST(NuovoSchema, SoakSuiDatiSpediti) {
         EXPECT_EQ(p.c.m.TabellaImmagini[static_cast<std::size_t>(numero)][3], lettura.soluzione) << i;
         // Solved, the rings stand over the caption's letters in cell order.
         mnuSoluzione_Click(p.c);
-        std::string anelli;
-        for (const auto& s : p.c.f.Shape1) {
-            if (!s.Visible) continue;
-            for (std::size_t k = 0; k < kCelle; ++k)
-                if (p.c.f.Image1[k].Left == s.Left && p.c.f.Image1[k].Top == s.Top)
-                    anelli += static_cast<char>(p.c.m.Griglia[k] + 64);
-        }
         auto lettere = lettura.soluzione;
         std::erase(lettere, ' ');
-        EXPECT_EQ(anelli, lettere) << i;
-        for (int w = 0; w < p.c.m.NumParole; ++w) EXPECT_FALSE(p.c.f.Label2[static_cast<std::size_t>(w)].Enabled);
+        EXPECT_EQ(test::LettereAnellate(p.c), lettere) << i;
+        for (int w = 0; w < p.c.m.NumParole; ++w)
+            EXPECT_FALSE(p.c.f.Label2[static_cast<std::size_t>(w)].Enabled);
         ++accettati;
     }
     EXPECT_EQ(accettati, 200);
