@@ -15,11 +15,7 @@ using tramelo::test::Partita;
 
 namespace {
 
-const std::vector<std::string> kTavola = {
-    "ABCDEFGHIJKLMNOPQR", "STUVWXYZABCDEFGHIJ", "KLMNOPQRSTUVWXYZAB", "CDEFGHIJKLMNOPQRST",
-    "UVWXYZABCDEFGHIJKL", "MNOPQRSTUVWXYZABCD", "EFGHIJKLMNOPQRSTUV", "WXYZABCDEFGHIJKLMN",
-    "OPQRSTUVWXYZABCDEF", "GHIJKLMNOPQRSTUVWX",
-};
+const auto& kTavola = test::kTavolaAlfabeto;
 
 std::vector<std::string> TavolaCon(int riga, const std::string& testo) {
     auto t = kTavola;
@@ -35,8 +31,7 @@ TEST(LetturaSchema, RegoleDelLettore) {
         std::string testo;
         std::function<void(const LetturaSchema&)> verifica;
     } casi[] = {
-        {"riga da A a R: codici 1..18",
-         test::TestoSchema(kTavola, "", "000 00000", {}),
+        {"riga da A a R: codici 1..18", test::TestoSchema(kTavola, "", "000 00000", {}),
          [](const LetturaSchema& l) {
              for (int c = 0; c < 18; ++c) EXPECT_EQ(l.celle[static_cast<std::size_t>(c)], c + 1);
          }},
@@ -61,15 +56,15 @@ TEST(LetturaSchema, RegoleDelLettore) {
         {"soluzione minuscola con blank: maiuscola, blank esterni tolti",
          test::TestoSchema(kTavola, "  la torre di pisa ", "000 00000", {}),
          [](const LetturaSchema& l) { EXPECT_EQ(l.soluzione, "LA TORRE DI PISA"); }},
-        {"soluzione con lettere accentate",
-         test::TestoSchema(kTavola, "citt\xE0", "000 00000", {}),
+        {"soluzione con lettere accentate", test::TestoSchema(kTavola, "citt\xE0", "000 00000", {}),
          [](const LetturaSchema& l) { EXPECT_EQ(l.soluzione, "CITT\xC0"); }},
-        {"riga immagine conservata",
-         test::TestoSchema(kTavola, "X", "007  2345", {}),
+        {"riga immagine conservata", test::TestoSchema(kTavola, "X", "007  2345", {}),
          [](const LetturaSchema& l) { EXPECT_EQ(l.rigaImmagine, "007  2345"); }},
         {"parole ripulite dai blank, blank-solo diventa parola vuota, '/' è una parola",
          test::TestoSchema(kTavola, "X", "000 00000", {"  CASA ", "   ", "/"}),
-         [](const LetturaSchema& l) { EXPECT_EQ(l.parole, (std::vector<std::string>{"CASA", "", "/"})); }},
+         [](const LetturaSchema& l) {
+             EXPECT_EQ(l.parole, (std::vector<std::string>{"CASA", "", "/"}));
+         }},
         {"blank prima di /* chiude l'elenco",
          test::TestoSchema(kTavola, "X", "000 00000", {"UNO", "  /* altro", "DUE"}, false),
          [](const LetturaSchema& l) { EXPECT_EQ(l.parole, (std::vector<std::string>{"UNO"})); }},
@@ -101,36 +96,16 @@ TEST(LetturaSchema, RegoleDelLettore) {
     }
 }
 
-TEST(LetturaSchema, IlFileScrittoSiRilegge) {
-    SchemaDaScrivere s;
-    for (std::size_t k = 0; k < s.celle.size(); ++k) s.celle[k] = static_cast<char>('A' + k % 26);
-    s.soluzione = "LA TORRE DI PISA";
-    s.numImmagine = 7;
-    s.lunghezzaImmagine = " 2345";
-    for (int i = 0; i < 12; ++i) s.parole.push_back("PAROLA" + std::string(1, static_cast<char>('A' + i)));
-    const auto testo = TestoSchema(s);
-    EXPECT_NE(testo.find("\r\n007  2345\r\n"), std::string::npos);
-    EXPECT_TRUE(testo.ends_with("/* fine schema n.001\r\n"));
-    const auto l = LeggiSchemaDaTesto(testo);
-    for (std::size_t k = 0; k < s.celle.size(); ++k) EXPECT_EQ(l.celle[k], s.celle[k] - 64);
-    EXPECT_EQ(l.soluzione, s.soluzione);
-    EXPECT_EQ(l.rigaImmagine, "007  2345");
-    EXPECT_EQ(l.parole, s.parole);
-}
-
 TEST(PreparaSchema, StatoIniziale) {
     Partita p;
     p.Carica(TavolaCon(0, "AB.DEFGHIJKLMNOPQR"), {"ABC", "DEF"}, " soluzione ");
     const auto& m = p.c.m;
-    EXPECT_EQ(m.NumRighe, 10);
-    EXPECT_EQ(m.NumColonne, 18);
     EXPECT_EQ(m.Occupato, 0);
     EXPECT_EQ(m.ModoSoluzione, 0);
     EXPECT_EQ(m.ParolaRiconosciuta, 0);
     EXPECT_EQ(m.DizionarioCaricato, 1);
     EXPECT_EQ(m.NumParole, 2);
     EXPECT_EQ(m.SoluzioneSchema, "SOLUZIONE");
-    EXPECT_EQ(m.Cartella, p.cartella.percorso().string());
     for (int k = 0; k < kCelle; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const bool lettera = k != 2;
@@ -143,7 +118,6 @@ TEST(PreparaSchema, StatoIniziale) {
     }
     for (int w = 0; w < kMaxParole; ++w) {
         const auto i = static_cast<std::size_t>(w);
-        EXPECT_EQ(m.DirezioneParola[i], w < 2 ? m.DirezioneParola[i] : 0);
         EXPECT_EQ(p.c.f.Label2[i].Caption, w == 0 ? "ABC" : w == 1 ? "DEF" : "");
         EXPECT_FALSE(p.c.f.Line1[i].Visible);
     }
@@ -181,7 +155,9 @@ TEST(PreparaSchema, FileMancanteOIllegibile) {
     } casi[] = {
         {"file mancante", [](test::CartellaProva&) {}},
         {"una cartella al posto del file",
-         [](test::CartellaProva& d) { std::filesystem::create_directories(d.percorso() / "schemi/schema.txt"); }},
+         [](test::CartellaProva& d) {
+             std::filesystem::create_directories(d.percorso() / "schemi/schema.txt");
+         }},
     };
     for (const auto& caso : casi) {
         SCOPED_TRACE(caso.nome);
