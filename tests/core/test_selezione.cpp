@@ -1,8 +1,6 @@
 // Selecting cells with the mouse, Esc, recognising a selected word, and playing the shipped puzzle.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
 
@@ -11,18 +9,15 @@ using tramelo::test::Partita;
 
 namespace {
 
-// SOLE (right), ROMA (left, read AMOR), ARTE twice (right), UVA (down-left). The loose U, V, A at
-// cells 72, 89, 106 follow each other by 17 cells but wrap over the right edge; L E at 46, 47.
+// SOLE (right), ROMA (left, read AMOR), ARTE twice (right), UVA (down-left), NEVE (down), PANE
+// (down-right). The loose U, V, A at cells 72, 89, 106 follow each other by 17 cells but wrap over the
+// right edge; L E at 46, 47.
 const std::vector<std::string> kTavola = {
-    "ZZZZZZZZZZZZZZZZZZ", "ZZSOLEZZZZZZZZZZZZ", "ZZZZZZZZZZLEZZZZZZ", "ZZZZZAMORZZZZZZZZZ",
-    "UZZZZZZZZZZZZZZZZV", "ZZARTEZZZZZZZZZZAZ", "ZZZZZZZZZZUZZZZZZZ", "ZZZZZZZZZVZZZZZZZZ",
-    "ZZZZZZZZAZARTEZZZZ", "ZZZZZZZZZZZZZZZZZZ",
+    "ZZZZZZZZZZZZZZNZZZ", "ZZSOLEZZZZZZZZEZZZ", "ZZZZZZZZZZLEZZVZZZ", "ZZZZZAMORZZZZZEZZZ",
+    "UZZZZZZZZZZZZZZZZV", "ZZARTEZZZZZPZZZZAZ", "ZZZZZZZZZZUZAZZZZZ", "ZZZZZZZZZVZZZNZZZZ",
+    "ZZZZZZZZAZARTEEZZZ", "ZZZZZZZZZZZZZZZZZZ",
 };
-const std::vector<std::string> kParole = {"SOLE", "ROMA", "ARTE", "ARTE", "UVA", "sole"};
-
-std::pair<float, float> Punto(int k) {
-    return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
-}
+const std::vector<std::string> kParole = {"SOLE", "ROMA", "ARTE", "ARTE", "UVA", "sole", "NEVE", "PANE"};
 
 const Immagine& Cella(const Partita& p, int k) {
     return p.c.f.Image1[std::size_t(k)];
@@ -44,6 +39,8 @@ TEST(Selezione, RiconoscimentoDellaParola) {
         {"all'indietro: ROMA letta AMOR", {62, 59, 61, 60}, 1, 59, 62},
         {"seconda di due parole uguali", {154, 155, 156, 157}, 2, 154, 157},
         {"in giù a sinistra", {152, 135, 118}, 4, 118, 152},
+        {"in colonna", {68, 14, 50, 32}, 6, 14, 68},
+        {"in giù a destra", {158, 101, 139, 120}, 7, 101, 158},
     };
     for (const auto& c : casi) {
         Partita p;
@@ -57,8 +54,8 @@ TEST(Selezione, RiconoscimentoDellaParola) {
         }
         if (c.parola < 0) continue;
         const auto& linea = p.c.f.Line1[std::size_t(c.parola)];
-        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), Punto(c.prima)) << c.nome;
-        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), Punto(c.ultima)) << c.nome;
+        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), test::PuntoLinea(c.prima)) << c.nome;
+        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), test::PuntoLinea(c.ultima)) << c.nome;
     }
 }
 
@@ -74,46 +71,11 @@ TEST(Selezione, EscEDeselezione) {
     for (int k : {0, 1, 20}) EXPECT_EQ(Cella(p, k).BorderStyle, 0) << k;
 }
 
-// The shipped puzzle plays to its end: every word clicked letter by letter along its own direction,
-// then the rings spell the solution without its blanks.
-TEST(Selezione, LoSchemaDistribuitoSiGiocaFinoInFondo) {
+// The last word found by clicks reveals the solution: every other lettered cell ringed, the phrase shown.
+TEST(Selezione, LUltimaParolaTrovataMostraLaSoluzione) {
     Partita p;
-    std::filesystem::copy_file(std::filesystem::path(TRAMELO_DATA_DIR) / "schemi" / "schema.txt",
-                               p.cartella.percorso() / "schemi" / "schema.txt");
-    p.Ricarica();
-    const auto& m = p.c.m;
-    ASSERT_GT(m.NumParole, 0);
-
-    // Each word is clicked at the first cells that spell it along its own direction code.
-    constexpr int kRiga[8] = {-1, 0, 1, 1, 1, 0, -1, -1}, kColonna[8] = {1, 1, 1, 0, -1, -1, -1, 0};
-    for (int w = 0; w < m.NumParole; ++w) {
-        const auto& parola = m.Parole[std::size_t(w)];
-        const int d = m.DirezioneParola[std::size_t(w)], n = int(parola.size());
-        auto cella = [&](int k, int t) {  // cell t of the run from k, -1 off the board
-            const int r = k / 18 + t * kRiga[d], col = k % 18 + t * kColonna[d];
-            return r < 0 || r > 9 || col < 0 || col > 17 ? -1 : r * 18 + col;
-        };
-        auto compitata = [&](int k) {
-            for (int t = 0; t < n; ++t)
-                if (cella(k, t) < 0 || 64 + m.Griglia[std::size_t(cella(k, t))] != parola[std::size_t(t)])
-                    return false;
-            return true;
-        };
-        int k = 0;
-        while (k < kCelle && !compitata(k)) ++k;
-        ASSERT_LT(k, kCelle) << parola;
-        for (int t = 0; t < n; ++t) Image1_Click(p.c, cella(k, t));
-        EXPECT_FALSE(p.c.f.Label2[std::size_t(w)].Enabled) << parola;
-    }
-    for (const auto& msg : p.piattaforma.messaggi)
-        EXPECT_FALSE(msg.testo.starts_with(" Non trovata ")) << msg.testo;
-    std::string anelli, soluzione;
-    for (const auto& s : p.c.f.Shape1)
-        if (s.Visible)
-            anelli += static_cast<char>(
-                64 + m.Griglia[std::size_t(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384))]);
-    for (char ch : m.SoluzioneSchema)
-        if (ch != ' ') soluzione += ch;
-    EXPECT_EQ(anelli, soluzione);
-    EXPECT_EQ(p.c.f.Label1[1].Caption, m.SoluzioneSchema);
+    p.Carica(test::kTavolaCasa, {"CASA"}, "la x");
+    for (int k : {3, 1, 0, 2}) Image1_Click(p.c, k);
+    EXPECT_EQ(test::CelleAnellate(p.c.f).size(), std::size_t(kCelle - 4));
+    EXPECT_EQ(p.c.f.Label1[1].Caption, "LA X");
 }
