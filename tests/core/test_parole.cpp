@@ -26,19 +26,6 @@ std::vector<std::string> NonTrovate(const Partita& p) {
     return t;
 }
 
-// A strike line's end point for cell k on the design layout.
-std::pair<float, float> Punto(int k) {
-    return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
-}
-
-// The cells under the visible rings, in ring order.
-std::vector<int> CelleAnellate(const Form1& f) {
-    std::vector<int> celle;
-    for (const auto& s : f.Shape1)
-        if (s.Visible) celle.push_back(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384));
-    return celle;
-}
-
 }  // namespace
 
 TEST(Parole, DirezioniECelleDelleParole) {
@@ -81,10 +68,10 @@ TEST(Parole, DirezioniECelleDelleParole) {
         EXPECT_EQ(linea.Visible, c.prima >= 0) << c.nome;
         EXPECT_EQ(p.c.f.Label2[w].Enabled, c.prima < 0) << c.nome;
         if (c.prima < 0) continue;
-        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), Punto(c.prima)) << c.nome;
-        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), Punto(c.ultima)) << c.nome;
+        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), test::PuntoLinea(c.prima)) << c.nome;
+        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), test::PuntoLinea(c.ultima)) << c.nome;
     }
-    EXPECT_TRUE(CelleAnellate(p.c.f).empty());  // a word is missing: no ring
+    EXPECT_TRUE(test::CelleAnellate(p.c.f).empty());  // a word is missing: no ring
     EXPECT_EQ(p.c.f.Label1[1].Caption, "SOLUZIONE");
 }
 
@@ -112,7 +99,7 @@ TEST(Parole, SoluzioneAnellaOgniLetteraRimasta) {
     std::vector<int> attese{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
     for (int k = 36; k < 162; ++k)
         if ((k < 40 || k > 44) && k != 60) attese.push_back(k);
-    EXPECT_EQ(CelleAnellate(p.c.f), attese);
+    EXPECT_EQ(test::CelleAnellate(p.c.f), attese);
     EXPECT_EQ(p.c.f.Label1[1].Caption, "LA SOLUZIONE");
 
     // A second run marks the same cells and moves nothing.
@@ -120,6 +107,6 @@ TEST(Parole, SoluzioneAnellaOgniLetteraRimasta) {
     mnuSoluzione_Click(p.c);
     EXPECT_EQ(p.c.m.Aspetto, aspetto);
     EXPECT_EQ(std::make_tuple(l.X1, l.Y1, l.X2, l.Y2), linea);
-    EXPECT_EQ(CelleAnellate(p.c.f), attese);
+    EXPECT_EQ(test::CelleAnellate(p.c.f), attese);
     EXPECT_TRUE(NonTrovate(p).empty());
 }
