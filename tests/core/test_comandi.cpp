@@ -10,11 +10,7 @@ using tramelo::test::Partita;
 
 namespace {
 
-const std::vector<std::string> kTavola = {
-    "CASAXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-};
+const auto& kTavola = test::kTavolaCasa;
 
 }  // namespace
 
@@ -40,15 +36,6 @@ TEST(Comandi, IstruzioniRicominciaIstruzioni) {
     Image1_Click(p.c, kImmagineIstruzioni);  // a click on the picture hides it too
     EXPECT_FALSE(istruzioni.Visible);
     EXPECT_EQ(p.c.f.mnuIstruzioni.Caption, "Istruzioni");
-}
-
-TEST(Comandi, RicominciaRileggeIlFile) {
-    Partita p;
-    p.Carica(kTavola, {"CASA"});
-    p.cartella.Scrivi("schemi/schema.txt", test::TestoSchema(kTavola, "X", "000 00000", {"CASA", "XXX"}));
-    mnuRicomincia_Click(p.c);
-    EXPECT_EQ(p.c.m.NumParole, 2);
-    EXPECT_EQ(p.c.f.Label2[1].Caption, "XXX");
 }
 
 TEST(Comandi, StampaSchema) {
