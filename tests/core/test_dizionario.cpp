@@ -16,10 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kTavola = {"ABCDEFGHIJKLMNOPQR", "STUVWXYZABCDEFGHIJ", "KLMNOPQRSTUVWXYZAB",
-                                          "CDEFGHIJKLMNOPQRST", "UVWXYZABCDEFGHIJKL", "MNOPQRSTUVWXYZABCD",
-                                          "EFGHIJKLMNOPQRSTUV", "WXYZABCDEFGHIJKLMN", "OPQRSTUVWXYZABCDEF",
-                                          "GHIJKLMNOPQRSTUVWX"};
+const auto& kTavola = test::kTavolaAlfabeto;
 
 // Index lines for lengths 5..: 40 five-letter words, then six-letter words up to `ultimoSei`, then one each.
 std::string Indice(int righe = 11, int ultimoSei = 100) {

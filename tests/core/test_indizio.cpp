@@ -13,10 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kTavola = {"ABCDEFGHIJKLMNOPQR", "STUVWXYZABCDEFGHIJ", "KLMNOPQRSTUVWXYZAB",
-                                          "CDEFGHIJKLMNOPQRST", "UVWXYZABCDEFGHIJKL", "MNOPQRSTUVWXYZABCD",
-                                          "EFGHIJKLMNOPQRSTUV", "WXYZABCDEFGHIJKLMN", "OPQRSTUVWXYZABCDEF",
-                                          "GHIJKLMNOPQRSTUVWX"};
+const auto& kTavola = test::kTavolaAlfabeto;
 
 // A picture of n bytes that the fake platform decodes, its bytes told apart by `seme`.
 std::string Foto(int n, char seme) {
