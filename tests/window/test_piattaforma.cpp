@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/qt/ImmaginiQt.h"
@@ -23,6 +24,14 @@ QStringList TestiPulsanti(const QMessageBox& box) {
     for (const QAbstractButton* b : box.buttons()) testi << b->text();
     testi.sort();
     return testi;
+}
+
+// Clicks the button with that text.
+std::function<void(QMessageBox&)> Premi(const char* testo) {
+    return [testo](QMessageBox& b) {
+        for (auto* p : b.buttons())
+            if (p->text() == QString::fromLatin1(testo)) p->click();
+    };
 }
 
 }  // namespace
@@ -46,20 +55,9 @@ TEST(Messaggi, RispostaSecondoIlPulsante) {
         std::function<void(QMessageBox&)> chiudi;
         int risposta;
     } casi[] = {
-        {"solo OK, premuto OK", tramelo::Pulsanti::Ok, [](QMessageBox& b) { b.buttons().first()->click(); },
-         1},
-        {"OK e Annulla, premuto OK", tramelo::Pulsanti::OkAnnulla,
-         [](QMessageBox& b) {
-             for (auto* p : b.buttons())
-                 if (p->text() == QStringLiteral("OK")) p->click();
-         },
-         1},
-        {"OK e Annulla, premuto Annulla", tramelo::Pulsanti::OkAnnulla,
-         [](QMessageBox& b) {
-             for (auto* p : b.buttons())
-                 if (p->text() == QStringLiteral("Annulla")) p->click();
-         },
-         2},
+        {"solo OK, premuto OK", tramelo::Pulsanti::Ok, Premi("OK"), 1},
+        {"OK e Annulla, premuto OK", tramelo::Pulsanti::OkAnnulla, Premi("OK"), 1},
+        {"OK e Annulla, premuto Annulla", tramelo::Pulsanti::OkAnnulla, Premi("Annulla"), 2},
         {"OK e Annulla, chiuso con la finestra", tramelo::Pulsanti::OkAnnulla,
          [](QMessageBox& b) { b.close(); }, 2},
     };
