@@ -17,15 +17,12 @@ fallisci() {
     exit 1
 }
 
+# ferma PID: ends a process this script started, if it still runs.
+ferma() { if [[ -n "$1" ]]; then kill "$1" 2>/dev/null && wait "$1" 2>/dev/null || true; fi; }
+
 pulisci() {
-    if [[ -n "$GIOCO_PID" ]] && kill -0 "$GIOCO_PID" 2>/dev/null; then
-        kill "$GIOCO_PID" 2>/dev/null || true
-        wait "$GIOCO_PID" 2>/dev/null || true
-    fi
-    if [[ -n "$XVFB_PID" ]] && kill -0 "$XVFB_PID" 2>/dev/null; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    ferma "$GIOCO_PID"
+    ferma "$XVFB_PID"
     if [[ -n "$E2E_TMP" && -z "${TRAMELO_E2E_TIENI:-}" ]]; then rm -rf "$E2E_TMP"; fi
 }
 trap pulisci EXIT
@@ -56,8 +53,7 @@ avvia_xvfb() {
             kill -0 "$XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
+        ferma "$XVFB_PID"
         XVFB_PID=""
     done
     fallisci "nessun display libero per Xvfb"
@@ -77,8 +73,7 @@ avvia_gioco() {
 # chiudi_gioco: ends the program and checks it was still running (it did not crash meanwhile).
 chiudi_gioco() {
     kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "il gioco è terminato da solo"
-    kill "$GIOCO_PID"
-    wait "$GIOCO_PID" 2>/dev/null || true
+    ferma "$GIOCO_PID"
     GIOCO_PID=""
 }
 
@@ -88,12 +83,10 @@ scatta() {
     import -window root "${1:-$SHOT}"
 }
 
-# pixel X Y [FILE]: the colour at screen point (X, Y) of the last screenshot, as "r,g,b" in 0..255.
+# pixel X Y: the colour at screen point (X, Y) of the last screenshot, as "r,g,b" in 0..255.
 pixel() {
-    local x=$1 y=$2 file=${3:-$SHOT}
-    local c
-    c=$(convert "$file" -format "%[pixel:p{$x,$y}]" info:)
-    convert xc:"$c" -depth 8 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
+    convert xc:"$(convert "$SHOT" -format "%[pixel:p{$1,$2}]" info:)" -depth 8 \
+        -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
 }
 
 # pixel_area X Y: the colour at point (X, Y) of the client area.
