@@ -257,12 +257,16 @@ void InserisciParola(Contesto& c) {
     if (!spazio) return;
 
     // The path, letter by letter; a diagonal that leaves the board on its side is rejected at the
-    // first letter off the board, before any cell outside the board is read.
+    // first letter off the board, before any cell outside the board is read. The copy stops at the
+    // first cell that holds another letter: VerificaPercorso rejects the word there and reads no
+    // further, and this is the generator's innermost loop.
     const auto passoR = kPassoRiga[d], passoC = kPassoColonna[d];
     for (int k = 0; k < lunghezza; ++k) {
         const int riga = r + k * passoR, colonna = col + k * passoC;
         if (colonna < 1 || colonna > kColonne || riga < 1 || riga > kRighe) return;
-        m.Percorso[static_cast<std::size_t>(k)] = static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64);
+        const char cella = static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64);
+        m.Percorso[static_cast<std::size_t>(k)] = cella;
+        if (cella != ' ' && cella != m.ParolaCorrente[static_cast<std::size_t>(k)]) break;
     }
     VerificaPercorso(c);
     if (m.Piazzata != 1) return;
