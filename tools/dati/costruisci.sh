@@ -5,21 +5,28 @@
 # Needs root for apt-get (or the packages below already installed) and the
 # npm registry. Nothing is written outside data/ but temporary folders.
 # The same package versions (listed in data/CREDITS) give the same bytes.
+# With the argument "parole" it rebuilds the word store only.
 set -euo pipefail
+SOLO="${1:-}"
 
 QUI="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 RADICE="$(cd "$QUI/../.." && pwd)"
 DATI="$RADICE/data"
 
-PACCHETTI_DEB=(hunspell-it unicode-cldr-core unicode-data fonts-noto-color-emoji
+PACCHETTI_DEB=(hunspell-it wamerican wbritish wfrench unicode-cldr-core unicode-data fonts-noto-color-emoji
                qt6-base-dev)
 # Tools: a command already on the PATH will do, wherever it came from.
 declare -A STRUMENTI=([cmake]=cmake [g++]=g++ [python3]=python3 [npm]=npm)
 PACCHETTI_NPM=(an-array-of-italian-words@1.2.0 italian-words-dict@3.4.0
-               italian-adjectives-dict@3.4.0 italian-verbs-dict@3.4.0)
+               italian-adjectives-dict@3.4.0 italian-verbs-dict@3.4.0
+               naughty-words@1.2.0 italian-badwords-list@1.0.3
+               washyourmouthoutwithsoap@1.0.2)
 # Versions the shipped files were built from.
 declare -A VERSIONI=(
   [hunspell-it]="1:7.5.0-1"
+  [wamerican]="2020.12.07-2"
+  [wbritish]="2020.12.07-2"
+  [wfrench]="1.2.7-2"
   [unicode-cldr-core]="41-0.1"
   [unicode-data]="15.0.0-1"
   [fonts-noto-color-emoji]="2.042-0+deb12u1"
@@ -56,7 +63,13 @@ MODULI="$LAVORO/node_modules"
 
 echo "== parole"
 python3 "$QUI/parole.py" --dic /usr/share/hunspell/it_IT.dic --npm "$MODULI" \
+  --straniere /usr/share/dict/american-english /usr/share/dict/british-english \
+              /usr/share/dict/french \
   --uscita "$DATI/dizionari"
+if [[ "$SOLO" == parole ]]; then
+  ls -l "$DATI/dizionari/dizionario.bbb" "$DATI/dizionari/indir_bbb.txt"
+  exit 0
+fi
 
 echo "== immagini"
 cmake -S "$QUI" -B "$COSTRUZIONE" -DCMAKE_BUILD_TYPE=Release >/dev/null

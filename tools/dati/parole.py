@@ -52,7 +52,7 @@ CLITICI = re.compile(r"(ME|TE|SE|CE|VE|GLIE)?(LO|LA|LI|LE|NE|MI|TI|CI|VI|SI|GLI)
 
 # Usage rank a word must beat: rarer words are not what a reader of a
 # newspaper knows. Stems outside the lemma tables must be commoner still.
-RANGO_MAX = 90000
+RANGO_MAX = 80000
 RANGO_MAX_ALTRI = 50000
 
 ACCENTI = str.maketrans("àáèéìíòóùú", "aaeeiioouu")
@@ -110,10 +110,24 @@ def leggi_uso(percorso):
     return rango
 
 
-def leggi_hunspell(percorso):
+def leggi_affissi(percorso):
+    """Suffix rules of a hunspell .aff file: flag -> [(strip, add, condition)]."""
+    regole = {}
+    for riga in leggi_righe(percorso):
+        c = riga.split()
+        if len(c) >= 5 and c[0] == "SFX":
+            togli = "" if c[2] == "0" else c[2]
+            metti = "" if c[3] == "0" else c[3].split("/")[0]
+            cond = None if c[4] == "." else re.compile(f"(?:{c[4]})$")
+            regole.setdefault(c[1], []).append((togli, metti, cond))
+    return regole
+
+
+def leggi_hunspell(percorso, affissi):
     """Returns (stems flagged as noun/adjective, stems flagged as infinitive,
-    every lower-case stem, every capitalised stem)."""
-    nomi, verbi, tutti, maiuscole = set(), set(), set(), set()
+    every lower-case stem, every capitalised stem, every lower-case word the
+    suffix rules make of the stems)."""
+    nomi, verbi, tutti, maiuscole, forme = set(), set(), set(), set(), set()
     righe = leggi_righe(percorso)
     for riga in righe[1:]:               # line 1 is the entry count
         campi = riga.split()
@@ -124,11 +138,16 @@ def leggi_hunspell(percorso):
             maiuscole.add(radice.lower())  # proper nouns and abbreviations
             continue
         tutti.add(radice)
+        forme.add(radice)
+        for f in flag:
+            for togli, metti, cond in affissi.get(f, ()):
+                if radice.endswith(togli) and (cond is None or cond.search(radice)):
+                    forme.add(radice[:len(radice) - len(togli)] + metti)
         if FLAG_INFINITO in flag and radice.endswith(DESINENZE_INFINITO):
             verbi.add(radice)
         elif FLAG_NOMI & set(flag):
             nomi.add(radice)
-    return nomi, verbi, tutti, maiuscole
+    return nomi, verbi, tutti, maiuscole, forme
 
 
 def stringhe(x):
@@ -190,13 +209,14 @@ class Lessico:
                     if k in rango), default=None)
 
 
-def candidati(h_nomi, h_verbi, h_tutti, lessico):
+def candidati(h_nomi, h_verbi, h_forme, lessico):
     """Returns (base forms both sources agree on, further hunspell stems)."""
-    sicuri = set()
-    sicuri |= h_verbi & set(lessico.verbi)
-    sicuri |= h_nomi & set(lessico.aggettivi)
+    sicuri = (h_verbi & set(lessico.verbi)) | (h_nomi & set(lessico.aggettivi))
+    # A noun may be spelled by hunspell's rules rather than listed as a stem
+    # (tavolo from tavola); an adjective must be a stem of its own, or every
+    # past participle would count as one.
     for lemma, info in lessico.sostantivi.items():
-        if lemma in h_tutti or info.get("P") in h_tutti:
+        if lemma in h_forme or info.get("P") in h_forme:
             sicuri.add(lemma)
     # Hunspell also lists nouns and verbs the lemma tables lack (acero,
     # edera, formattare), next to conjugated forms flagged like nouns
@@ -209,14 +229,18 @@ class Filtro:
     """Decides, word by word, whether a candidate is fit for the store and
     tells why not."""
 
-    def __init__(self, lessico, h_tutti, h_maiuscole, offensive, pubbliche,
-                 scartate, ammesse, straniere):
-        self.l = lessico
-        self.h_tutti, self.h_maiuscole = h_tutti, h_maiuscole
+    def __init__(self, lessico, h_tutti, h_forme, h_maiuscole, offensive,
+                 pubbliche, scartate, ammesse, straniere, rango):
+        self.l, self.rango_uso = lessico, rango
+        self.h_tutti, self.h_forme, self.h_maiuscole = h_tutti, h_forme, h_maiuscole
         self.radici = {p.strip("*") for p in offensive if p.startswith("*")}
         self.offensive = {p for p in offensive if "*" not in p} | pubbliche
         self.scartate, self.ammesse = scartate, ammesse
         self.straniere = straniere
+        # Feminine singulars of adjectives, nouns in the lemma tables too
+        # (bella, brava, fresca): not base forms.
+        self.femminili_agg = {i["FS"] for p, i in lessico.aggettivi.items()
+                              if i.get("FS") and i["FS"] != p}
         # Every base form the sources know, as A-Z words.
         self.basi = {normalizza(p) for p in lessico.lemmi | h_tutti} - {None}
 
@@ -252,7 +276,7 @@ class Filtro:
             if up[:-1] != parola[:-1].upper():
                 return "accento"
             senza = up.lower()
-            if senza in self.h_tutti or senza in self.l.coniugate \
+            if senza in self.h_forme or senza in self.l.coniugate \
                     or senza in self.l.flessioni:
                 return "accento ambiguo"
         if "issim" in parola:
@@ -292,7 +316,8 @@ class Filtro:
     def maschile(self, up):
         """The masculine singular a feminine noun comes from, if any."""
         prove = []
-        if up.endswith("A"):
+        if up.endswith("A") and (self.femminile_in_a(up.lower())
+                                 or up.lower() in self.femminili_agg):
             prove.append(up[:-1] + "O")
         if up.endswith("ONA"):
             prove.append(up[:-1] + "E")
@@ -306,6 +331,18 @@ class Filtro:
             if p in self.basi:
                 return p
         return None
+
+    def femminile_in_a(self, parola):
+        """Whether a word in -a is the feminine of its twin in -o. It is a
+        noun of its own when the twin is no noun (entrata, entrato) or when
+        it is far commoner than the twin noun (pizza, pizzo; banca, banco)."""
+        gemello = parola[:-1] + "o"
+        if parola in self.l.sostantivi and gemello not in self.l.sostantivi:
+            return False
+        return self.uso(parola) * 2 > self.uso(gemello)
+
+    def uso(self, up):
+        return self.rango_uso.get(up.lower(), len(self.rango_uso))
 
     def invariabile(self, parola):
         """A noun in -e whose plural is itself or an English one in -s:
@@ -400,19 +437,20 @@ def main():
     ap.add_argument("--rapporto", help="writes every dropped word and why")
     a = ap.parse_args()
     moduli, qui = a.npm, os.path.dirname(os.path.abspath(__file__))
-    h_nomi, h_verbi, h_tutti, h_maiuscole = leggi_hunspell(a.dic)
+    h_nomi, h_verbi, h_tutti, h_maiuscole, h_forme = leggi_hunspell(
+        a.dic, leggi_affissi(a.dic[:-4] + ".aff"))
     lessico = Lessico(
         leggi_json(f"{moduli}/italian-words-dict/dist/words.json"),
         leggi_json(f"{moduli}/italian-adjectives-dict/dist/adjectives.json"),
         leggi_json(f"{moduli}/italian-verbs-dict/dist/verbs.json"))
-    sicuri, altri = candidati(h_nomi, h_verbi, h_tutti, lessico)
-    filtro = Filtro(lessico, h_tutti, h_maiuscole,
+    sicuri, altri = candidati(h_nomi, h_verbi, h_forme, lessico)
+    rango = leggi_uso(f"{moduli}/an-array-of-italian-words/words.json")
+    filtro = Filtro(lessico, h_tutti, h_forme, h_maiuscole,
                     leggi_elenco(f"{qui}/parole_offensive.txt"),
                     parole_pubbliche(moduli),
                     leggi_elenco(f"{qui}/parole_scartate.txt"),
                     leggi_elenco(f"{qui}/parole_ammesse.txt"),
-                    parole_straniere(a.straniere))
-    rango = leggi_uso(f"{moduli}/an-array-of-italian-words/words.json")
+                    parole_straniere(a.straniere), rango)
     rapporto = [] if a.rapporto else None
     parole = scrivi(scegli(sicuri, altri, filtro, rango, rapporto), a.uscita)
     if a.rapporto:
