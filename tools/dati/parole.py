@@ -41,8 +41,8 @@ DESINENZE_INFINITO = ("are", "ere", "ire", "rre")
 LETTERE_STRANIERE = set("JKWXY")
 # Letter groups Italian spelling does not use: a word holding one is a loan.
 GRUPPI_STRANIERI = re.compile(r"SH|OU|TH|PH|CK|EAU|ING$|AGE$")
-# Endings of conjugated forms that no
-# base form outside the noun and adjective tables has.
+# Endings of conjugated forms that no base form outside the noun and
+# adjective tables has.
 DESINENZE_VERBALI = re.compile(
     r"(ASTE|ESTE|ISTE|ASTI|ESTI|ISTI|AVAMO|EVAMO|IVAMO|AVATE|EVATE|IVATE|"
     r"ARONO|ERONO|IRONO|SSERO|SSIMO|REBBE|REBBERO|REMMO|RESTE|RESTI|ERAI|"
