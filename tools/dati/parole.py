@@ -54,6 +54,10 @@ CLITICI = re.compile(r"(ME|TE|SE|CE|VE|GLIE)?(LO|LA|LI|LE|NE|MI|TI|CI|VI|SI|GLI)
 # newspaper knows. Stems outside the lemma tables must be commoner still.
 RANGO_MAX = 80000
 RANGO_MAX_ALTRI = 50000
+# Long words are rarer in any text, yet the derived ones stay plain
+# (incontestabile, ricongiungimento), and the generator needs many.
+RANGO_MAX_LUNGHE = 110000
+LUNGHE = 10
 
 ACCENTI = str.maketrans("àáèéìíòóùú", "aaeeiioouu")
 
@@ -362,8 +366,10 @@ def scegli(sicuri, altri, filtro, rango, rapporto):
         r = filtro.l.rango(parola, rango, filtro.h_tutti) if sicura else \
             min((rango[k] for k in chiavi_uso(parola) if k in rango),
                 default=None)
-        if up is None or r is None or (
-                r >= (RANGO_MAX if sicura else RANGO_MAX_ALTRI)):
+        if up is None or r is None:
+            continue
+        soglia = RANGO_MAX_LUNGHE if len(up) >= LUNGHE else RANGO_MAX
+        if r >= (soglia if sicura else RANGO_MAX_ALTRI):
             continue
         motivo = filtro.motivo(parola, sicura)
         if motivo is None:
