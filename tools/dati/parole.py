@@ -245,6 +245,11 @@ class Filtro:
         # (bella, brava, fresca): not base forms.
         self.femminili_agg = {i["FS"] for p, i in lessico.aggettivi.items()
                               if i.get("FS") and i["FS"] != p}
+        # Plurals of a noun that differs from them (PAGINE of PAGINA).
+        self.plurali = {}
+        for p, i in sorted(lessico.sostantivi.items()):
+            if i.get("P") and i["P"] != p:
+                self.plurali.setdefault(i["P"], p)
         # Every base form the sources know, as A-Z words.
         self.basi = {normalizza(p) for p in lessico.lemmi | h_tutti} - {None}
 
@@ -289,6 +294,10 @@ class Filtro:
             return "nome proprio"
         if parola in self.l.flessioni and parola not in self.l.lemmi:
             return "flessione di " + min(self.l.flessioni[parola])
+        if parola in self.plurali and parola not in self.l.verbi:
+            # The lemma tables also hold some plurals as nouns of their own
+            # (pagine, volumi).
+            return "plurale di " + self.plurali[parola]
         if parola in self.l.coniugate and parola not in self.l.sostantivi \
                 and parola not in self.l.aggettivi:
             return "coniugata"
