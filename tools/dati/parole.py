@@ -332,7 +332,7 @@ class Filtro:
         if up.endswith("A") and (self.femminile_in_a(up.lower())
                                  or up.lower() in self.femminili_agg):
             prove.append(up[:-1] + "O")
-        if up.endswith("ONA"):
+        if up.endswith(("ONA", "IERA")):
             prove.append(up[:-1] + "E")
         if up.endswith("TRICE"):
             prove.append(up[:-4] + "ORE")
