@@ -13,14 +13,16 @@ QUI="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 RADICE="$(cd "$QUI/../.." && pwd)"
 DATI="$RADICE/data"
 
-PACCHETTI_DEB=(hunspell-it wamerican wbritish wfrench unicode-cldr-core unicode-data fonts-noto-color-emoji
+PACCHETTI_DEB=(hunspell-it unicode-cldr-core unicode-data fonts-noto-color-emoji
                qt6-base-dev)
+PACCHETTI_DEB+=(wamerican wbritish wfrench)   # English and French words: loans
 # Tools: a command already on the PATH will do, wherever it came from.
 declare -A STRUMENTI=([cmake]=cmake [g++]=g++ [python3]=python3 [npm]=npm)
 PACCHETTI_NPM=(an-array-of-italian-words@1.2.0 italian-words-dict@3.4.0
-               italian-adjectives-dict@3.4.0 italian-verbs-dict@3.4.0
-               naughty-words@1.2.0 italian-badwords-list@1.0.3
-               washyourmouthoutwithsoap@1.0.2)
+               italian-adjectives-dict@3.4.0 italian-verbs-dict@3.4.0)
+# Italian lists of offensive words.
+PACCHETTI_NPM+=(naughty-words@1.2.0 italian-badwords-list@1.0.3
+                washyourmouthoutwithsoap@1.0.2)
 # Versions the shipped files were built from.
 declare -A VERSIONI=(
   [hunspell-it]="1:7.5.0-1"
