@@ -5,14 +5,17 @@
 # Needs root for apt-get (or the packages below already installed) and the
 # npm registry. Nothing is written outside data/ but temporary folders.
 # The same package versions (listed in data/CREDITS) give the same bytes.
+# With the argument "immagini" it rebuilds the pictures only; with "contatto"
+# it rebuilds nothing and draws contact sheets of the shipped pictures, each
+# with its number and caption, into build/contatto/contatto_NN.png.
 set -euo pipefail
+SOLO="${1:-}"
 
 QUI="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 RADICE="$(cd "$QUI/../.." && pwd)"
 DATI="$RADICE/data"
 
-PACCHETTI_DEB=(hunspell-it unicode-cldr-core unicode-data fonts-noto-color-emoji
-               qt6-base-dev)
+PACCHETTI_DEB=(hunspell-it fonts-noto-color-emoji qt6-base-dev)
 # Tools: a command already on the PATH will do, wherever it came from.
 declare -A STRUMENTI=([cmake]=cmake [g++]=g++ [python3]=python3 [npm]=npm)
 PACCHETTI_NPM=(an-array-of-italian-words@1.2.0 italian-words-dict@3.4.0
@@ -20,8 +23,6 @@ PACCHETTI_NPM=(an-array-of-italian-words@1.2.0 italian-words-dict@3.4.0
 # Versions the shipped files were built from.
 declare -A VERSIONI=(
   [hunspell-it]="1:7.5.0-1"
-  [unicode-cldr-core]="41-0.1"
-  [unicode-data]="15.0.0-1"
   [fonts-noto-color-emoji]="2.042-0+deb12u1"
   [qt6-base-dev]="6.4.2+dfsg-10"
 )
@@ -49,6 +50,7 @@ LAVORO="$(mktemp -d /tmp/tramelo-dati.XXXXXX)"
 trap 'rm -rf "$LAVORO"' EXIT
 COSTRUZIONE="${COSTRUZIONE:-$LAVORO/build}"
 
+if [[ "$SOLO" != immagini && "$SOLO" != contatto ]]; then
 echo "== pacchetti npm"
 (cd "$LAVORO" && npm install --no-save --no-package-lock --no-audit --no-fund \
    --ignore-scripts --loglevel=error "${PACCHETTI_NPM[@]}" >/dev/null)
@@ -57,13 +59,19 @@ MODULI="$LAVORO/node_modules"
 echo "== parole"
 python3 "$QUI/parole.py" --dic /usr/share/hunspell/it_IT.dic --npm "$MODULI" \
   --uscita "$DATI/dizionari"
+fi
 
 echo "== immagini"
 cmake -S "$QUI" -B "$COSTRUZIONE" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$COSTRUZIONE" >/dev/null
-python3 "$QUI/immagini.py" elenco \
-  --emoji-test /usr/share/unicode/emoji/emoji-test.txt \
-  --cldr /usr/share/unicode/cldr/common \
+if [[ "$SOLO" == contatto ]]; then
+  mkdir -p "$RADICE/build/contatto"
+  rm -f "$RADICE/build/contatto"/contatto_*.png
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" "$COSTRUZIONE/disegna_emoji" \
+    --contatto "$DATI/Immagini.txt" "$DATI/Immagini.jpg" "$RADICE/build/contatto"
+  exit 0
+fi
+python3 "$QUI/immagini.py" elenco --tabella "$QUI/didascalie.txt" \
   --lista "$LAVORO/lista.txt" --dati "$LAVORO/candidati.json"
 mkdir -p "$LAVORO/disegni"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" \
