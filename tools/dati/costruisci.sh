@@ -5,7 +5,10 @@
 # Needs root for apt-get (or the packages below already installed) and the
 # npm registry. Nothing is written outside data/ but temporary folders.
 # The same package versions (listed in data/CREDITS) give the same bytes.
-# With the argument "parole" it rebuilds the word store only.
+# With the argument "parole" it rebuilds the word store only; with "immagini"
+# the pictures only; with "contatto" it rebuilds nothing and draws contact
+# sheets of the shipped pictures, each with its number and caption, into
+# build/contatto/contatto_NN.png.
 set -euo pipefail
 SOLO="${1:-}"
 
@@ -13,8 +16,7 @@ QUI="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 RADICE="$(cd "$QUI/../.." && pwd)"
 DATI="$RADICE/data"
 
-PACCHETTI_DEB=(hunspell-it unicode-cldr-core unicode-data fonts-noto-color-emoji
-               qt6-base-dev)
+PACCHETTI_DEB=(hunspell-it fonts-noto-color-emoji qt6-base-dev)
 PACCHETTI_DEB+=(wamerican wbritish wfrench)   # English and French words: loans
 # Tools: a command already on the PATH will do, wherever it came from.
 declare -A STRUMENTI=([cmake]=cmake [g++]=g++ [python3]=python3 [npm]=npm)
@@ -29,8 +31,6 @@ declare -A VERSIONI=(
   [wamerican]="2020.12.07-2"
   [wbritish]="2020.12.07-2"
   [wfrench]="1.2.7-2"
-  [unicode-cldr-core]="41-0.1"
-  [unicode-data]="15.0.0-1"
   [fonts-noto-color-emoji]="2.042-0+deb12u1"
   [qt6-base-dev]="6.4.2+dfsg-10"
 )
@@ -58,6 +58,7 @@ LAVORO="$(mktemp -d /tmp/tramelo-dati.XXXXXX)"
 trap 'rm -rf "$LAVORO"' EXIT
 COSTRUZIONE="${COSTRUZIONE:-$LAVORO/build}"
 
+if [[ "$SOLO" != immagini && "$SOLO" != contatto ]]; then
 echo "== pacchetti npm"
 (cd "$LAVORO" && npm install --no-save --no-package-lock --no-audit --no-fund \
    --ignore-scripts --loglevel=error "${PACCHETTI_NPM[@]}" >/dev/null)
@@ -72,13 +73,19 @@ if [[ "$SOLO" == parole ]]; then
   ls -l "$DATI/dizionari/dizionario.bbb" "$DATI/dizionari/indir_bbb.txt"
   exit 0
 fi
+fi
 
 echo "== immagini"
 cmake -S "$QUI" -B "$COSTRUZIONE" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$COSTRUZIONE" >/dev/null
-python3 "$QUI/immagini.py" elenco \
-  --emoji-test /usr/share/unicode/emoji/emoji-test.txt \
-  --cldr /usr/share/unicode/cldr/common \
+if [[ "$SOLO" == contatto ]]; then
+  mkdir -p "$RADICE/build/contatto"
+  rm -f "$RADICE/build/contatto"/contatto_*.png
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" "$COSTRUZIONE/disegna_emoji" \
+    --contatto "$DATI/Immagini.txt" "$DATI/Immagini.jpg" "$RADICE/build/contatto"
+  exit 0
+fi
+python3 "$QUI/immagini.py" elenco --tabella "$QUI/didascalie.txt" \
   --lista "$LAVORO/lista.txt" --dati "$LAVORO/candidati.json"
 mkdir -p "$LAVORO/disegni"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" \
