@@ -47,6 +47,8 @@ inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo 
 inline constexpr const char* kDatiNuoviSchemi =
     "File mancanti o non validi: il gioco continua, ma non si potranno creare nuovi schemi.";
 inline constexpr const char* kImmagineNonMostrata = "Impossibile mostrare l'immagine dello schema:\r";
+inline constexpr const char* kFileTempNonScritto =
+    "L'immagine dello schema \xE8 mostrata, ma non se ne pu\xF2 scrivere la copia:\r";
 
 // The puzzle generator.
 inline constexpr const char* kAttendi = "attendi...";
@@ -61,6 +63,9 @@ inline constexpr const char* kRigheLunghe =
 inline constexpr const char* kDatiGeneratore =
     "Impossibile creare un nuovo schema: questi file mancano o non sono validi.\r"
     "Resta lo schema corrente.\r";
+inline constexpr const char* kTroppiRifiuti =
+    "Nessuno schema valido dopo 50 tentativi: con questi dati non se ne possono creare.\r"
+    "Resta l'ultimo schema creato.";
 inline constexpr const char* kSchemaNonScritto =
     "Impossibile scrivere il nuovo schema, resta lo schema corrente:\r";
 
