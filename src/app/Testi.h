@@ -46,6 +46,8 @@ inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo 
 // Data files that cannot be used; each message is followed by the file names, one a line.
 inline constexpr const char* kDatiNuoviSchemi =
     "File mancanti o non validi: il gioco continua, ma non si potranno creare nuovi schemi.";
+inline constexpr const char* kDidascalieScartate =
+    "Le immagini del catalogo la cui didascalia non \xE8 di sole lettere maiuscole non saranno usate:\r";
 inline constexpr const char* kImmagineNonMostrata = "Impossibile mostrare l'immagine dello schema:\r";
 inline constexpr const char* kFileTempNonScritto =
     "L'immagine dello schema \xE8 mostrata, ma non se ne pu\xF2 scrivere la copia:\r";

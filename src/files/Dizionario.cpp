@@ -25,6 +25,7 @@ constexpr int kLunghezzaMassima = 15;
 
 struct Catalogo {
     int numImmagini = 0;
+    int scartate = 0;  // lines whose caption is not capitals and blanks
     std::array<std::array<std::string, 4>, kMaxImmagini + 1> tabella{};
 };
 
@@ -42,19 +43,18 @@ bool SoloMaiuscole(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); });
 }
 
-// False when the file cannot be read or a caption holds anything but capitals A..Z and blanks: such a
-// line keeps its number (later pictures keep theirs) but stays empty, so no puzzle ever takes it.
+// False when the file cannot be read. A line whose caption holds anything but capitals A..Z and blanks
+// keeps its number (later pictures keep theirs) but stays empty, so no puzzle ever takes it.
 bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
     std::vector<std::string> righe;
     if (!LeggiRighe(file, kMaxImmagini, righe)) return false;
-    bool valido = true;
     for (const auto& riga : righe) {
         auto& voce = cat.tabella[static_cast<std::size_t>(++cat.numImmagini)];
         // The name runs from column 11 to four characters before the end. A line shorter than 14
         // characters has no name but still counts, so later pictures keep their numbers.
         const auto nome = riga.size() >= 14 ? Mid(riga, 11, riga.size() - 14) : std::string();
         if (!SoloMaiuscole(nome)) {
-            valido = false;
+            ++cat.scartate;
             continue;
         }
         voce[1] = Mid(riga, 5, 5);
@@ -62,7 +62,7 @@ bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
         for (char ch : voce[3])
             if (ch != ' ') voce[2] += ch;
     }
-    return valido;
+    return true;
 }
 
 bool LeggiIndice(const fs::path& file, IndiceParole& indice) {
@@ -115,7 +115,12 @@ void CaricaDizionario(Contesto& c) {
 
     // Catalogue: parsed aside, then moved in whole, so no stale entry of a longer catalogue survives.
     auto cat = std::make_unique<Catalogo>();
-    if (!LeggiCatalogo(Percorso(c, kFileCatalogo), *cat)) segnala(kFileCatalogo);
+    const bool catalogoLetto = LeggiCatalogo(Percorso(c, kFileCatalogo), *cat);
+    // Not a single usable caption is as bad as no catalogue; only some of them costs only those pictures.
+    if (!catalogoLetto || cat->scartate == cat->numImmagini) segnala(kFileCatalogo);
+    std::string avviso;
+    if (catalogoLetto && cat->scartate > 0 && cat->scartate < cat->numImmagini)
+        avviso = testi::kDidascalieScartate + Percorso(c, kFileCatalogo).string();
     m.NumImmagini = cat->numImmagini;
     m.TabellaImmagini = std::move(cat->tabella);
     m.OrdineImmagini.fill(0);
@@ -140,8 +145,10 @@ void CaricaDizionario(Contesto& c) {
     Mescola(c, m.OrdineParoleCorte, m.IndiceLunghezze[6][1]);
 
     // Said once: every load in a generation would repeat it, and the files have not changed meanwhile.
-    if (!mancanti.empty() && mancanti != c.avvisoDati) c.MsgBox(testi::kDatiNuoviSchemi + mancanti);
-    c.avvisoDati = mancanti;
+    if (!mancanti.empty())
+        avviso = testi::kDatiNuoviSchemi + mancanti + (avviso.empty() ? "" : "\r" + avviso);
+    if (!avviso.empty() && avviso != c.avvisoDati) c.MsgBox(avviso);
+    c.avvisoDati = avviso;
 }
 
 bool ArchivioParole::Apri(const fs::path& file) {

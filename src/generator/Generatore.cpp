@@ -95,7 +95,11 @@ std::string DatiMancanti(Contesto& c) {
     ArchivioParole archivio;
     if (!archivio.Apri(Percorso(c, kFileArchivio)) || (indiceValido && archivio.NumRecord() < indice[15][1]))
         mancanti += "\r" + Percorso(c, kFileArchivio).string();
-    if (c.m.NumImmagini < 1) mancanti += "\r" + Percorso(c, kFileCatalogo).string();
+    // A catalogue line the loader left empty (its caption was not capitals) is no picture to choose.
+    const auto& tabella = c.m.TabellaImmagini;
+    if (std::none_of(tabella.begin() + 1, tabella.begin() + 1 + std::max(c.m.NumImmagini, 0),
+                     [](const auto& voce) { return !voce[1].empty(); }))
+        mancanti += "\r" + Percorso(c, kFileCatalogo).string();
     return mancanti;
 }
 
