@@ -47,8 +47,8 @@ std::optional<std::string> Ritaglia(const fs::path& archivio, std::int64_t inizi
     std::string byte(static_cast<std::size_t>(n), '\0');
     std::size_t letti = 0;
     while (inizio + n <= dimensione && letti < byte.size()) {
-        const auto r =
-            ::pread(fd, byte.data() + letti, byte.size() - letti, static_cast<off_t>(inizio + letti));
+        const auto r = ::pread(fd, byte.data() + letti, byte.size() - letti,
+                               static_cast<off_t>(inizio + static_cast<std::int64_t>(letti)));
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) break;
         letti += static_cast<std::size_t>(r);
