@@ -3,7 +3,7 @@ PRESET ?= dev
 BUILD := build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio
+FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria
 
 .PHONY: play test build deps bench fuzz fuzz-build fuzz-smoke asan format clean
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "app/Casuale.h"
 #include "app/Form1.h"
@@ -19,6 +20,11 @@ struct Contesto {
     Piattaforma& piattaforma;
     std::filesystem::path cartellaProgramma;  // the folder of the executable
     Casuale rnd;
+    // Notices not repeated while nothing changes: the unusable data files last named, the last reason a
+    // picture could not be shown (cleared when one is), FileTemp.jpg not writable (once per run).
+    std::string avvisoDati;
+    std::string avvisoImmagine;
+    bool avvisoFileTemp = false;
 
     int MsgBox(const std::string& testo, Pulsanti p = Pulsanti::Ok) { return piattaforma.MsgBox(testo, p); }
 };

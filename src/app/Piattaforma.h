@@ -18,7 +18,7 @@ struct DimensioniPixel {
 enum class EsitoStampa { Stampato, NessunaStampante, Fallito };
 
 class Piattaforma {
-public:
+  public:
     virtual ~Piattaforma() = default;
     // A modal box titled "Tramelo", no icon; text in ISO 8859-1, "\r" breaks a line. 1 = OK, 2 = Cancel.
     virtual int MsgBox(const std::string& testo, Pulsanti pulsanti) = 0;
@@ -29,8 +29,10 @@ public:
     virtual double TwipsPerPixelY() = 0;
     virtual double ScreenWidth() = 0;
     virtual double ScreenHeight() = 0;
-    // Decodes a picture file; its size in pixels, or nothing when it is not a readable picture.
-    virtual std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) = 0;
+    // Decodes a picture from its bytes and keeps it for the next picture of type File named `nome`; its
+    // size in pixels, or nothing when the bytes are not a readable picture.
+    virtual std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome,
+                                                          const std::string& byte) = 0;
     // Prints the window's client area on the default printer, without a dialog.
     virtual EsitoStampa StampaFinestra() = 0;
     // Repaints the window now (progress during a generation).

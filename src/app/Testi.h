@@ -46,7 +46,11 @@ inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo 
 // Data files that cannot be used; each message is followed by the file names, one a line.
 inline constexpr const char* kDatiNuoviSchemi =
     "File mancanti o non validi: il gioco continua, ma non si potranno creare nuovi schemi.";
+inline constexpr const char* kDidascalieScartate =
+    "Le immagini del catalogo la cui didascalia non \xE8 di sole lettere maiuscole non saranno usate:\r";
 inline constexpr const char* kImmagineNonMostrata = "Impossibile mostrare l'immagine dello schema:\r";
+inline constexpr const char* kFileTempNonScritto =
+    "L'immagine dello schema \xE8 mostrata, ma non se ne pu\xF2 scrivere la copia:\r";
 
 // The puzzle generator.
 inline constexpr const char* kAttendi = "attendi...";
@@ -61,6 +65,9 @@ inline constexpr const char* kRigheLunghe =
 inline constexpr const char* kDatiGeneratore =
     "Impossibile creare un nuovo schema: questi file mancano o non sono validi.\r"
     "Resta lo schema corrente.\r";
+inline constexpr const char* kTroppiRifiuti =
+    "Nessuno schema valido dopo 50 tentativi: con questi dati non se ne possono creare.\r"
+    "Resta l'ultimo schema creato.";
 inline constexpr const char* kSchemaNonScritto =
     "Impossibile scrivere il nuovo schema, resta lo schema corrente:\r";
 

@@ -1,11 +1,12 @@
-// The picture clue: the puzzle's picture cut out of Immagini.jpg into FileTemp.jpg and shown beside the
-// board.
+// The picture clue: the puzzle's picture cut out of Immagini.jpg, shown beside the board and copied into
+// FileTemp.jpg.
 #include "board/Indizio.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "app/Testi.h"
@@ -19,7 +20,6 @@ namespace tramelo {
 
 namespace {
 
-constexpr const char* kFileSchemaCorrente = "\\schemi\\schema.txt";
 constexpr int kLunghezzaMassimaImmagine = 99999;  // the catalogue's five-digit length field
 constexpr int kBordoPixel = 4;                    // the holder's single-line border, both sides
 
@@ -41,13 +41,20 @@ std::optional<std::int64_t> Inizio(const fs::path& catalogo, int n) {
 
 // Bytes inizio+1 .. inizio+n of the store (1-based); nothing when the store does not hold them all.
 std::optional<std::string> Ritaglia(const fs::path& archivio, std::int64_t inizio, int n) {
-    std::error_code ec;
-    if (!fs::is_regular_file(archivio, ec)) return std::nullopt;
-    const auto dimensione = fs::file_size(archivio, ec);
-    if (ec || static_cast<std::uint64_t>(inizio + n) > dimensione) return std::nullopt;
-    std::ifstream in(archivio, std::ios::binary);
+    std::int64_t dimensione = 0;
+    const int fd = ApriFileNormale(archivio, kLimiteImmagini, dimensione);
+    if (fd < 0) return std::nullopt;
     std::string byte(static_cast<std::size_t>(n), '\0');
-    if (!in.seekg(static_cast<std::streamoff>(inizio)) || !in.read(byte.data(), n)) return std::nullopt;
+    std::size_t letti = 0;
+    while (inizio + n <= dimensione && letti < byte.size()) {
+        const auto r = ::pread(fd, byte.data() + letti, byte.size() - letti,
+                               static_cast<off_t>(inizio + static_cast<std::int64_t>(letti)));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        letti += static_cast<std::size_t>(r);
+    }
+    ::close(fd);
+    if (letti < byte.size()) return std::nullopt;
     return byte;
 }
 
@@ -59,8 +66,11 @@ void MostraIndizio(Contesto& c) {
     if (numero == 0) return;
     const int lunghezza = ValIntero(Mid(riga, 5));
 
+    // Every load of a generation would repeat the same reason: it is said again only when it changes.
     auto rifiuta = [&](const char* relativo) {
-        c.MsgBox(testi::kImmagineNonMostrata + Percorso(c, relativo).string());
+        const auto testo = testi::kImmagineNonMostrata + Percorso(c, relativo).string();
+        if (testo != c.avvisoImmagine) c.MsgBox(testo);
+        c.avvisoImmagine = testo;
     };
     if (numero < 1 || numero > kMaxImmagini || lunghezza < 1 || lunghezza > kLunghezzaMassimaImmagine)
         return rifiuta(kFileSchemaCorrente);
@@ -69,20 +79,15 @@ void MostraIndizio(Contesto& c) {
     const auto byte = Ritaglia(Percorso(c, kFileImmagini), *inizio, lunghezza);
     if (!byte) return rifiuta(kFileImmagini);
 
-    // FileTemp.jpg is replaced whole (never longer than the picture, never half-written). If the new
-    // bytes do not decode, its old bytes go back so the file still matches the picture on show.
+    // The picture is decoded from the bytes themselves; FileTemp.jpg then gets a copy, replaced whole
+    // (never half-written). A folder the player cannot write costs only that copy, said once per run.
     const auto temp = Percorso(c, kFileTemp);
-    std::error_code ec;
-    std::string vecchio;
-    const bool cEra = fs::is_regular_file(temp, ec) && LeggiFile(temp, vecchio);
-    if (!ScriviAtomico(temp, *byte)) return rifiuta(kFileTemp);
-    const auto pixel = c.piattaforma.CaricaImmagine(temp.string());
-    if (!pixel) {
-        if (cEra)
-            ScriviAtomico(temp, vecchio);
-        else
-            fs::remove(temp, ec);
-        return rifiuta(kFileImmagini);
+    const auto pixel = c.piattaforma.CaricaImmagine(temp.string(), *byte);
+    if (!pixel) return rifiuta(kFileImmagini);
+    c.avvisoImmagine.clear();
+    if (!ScriviAtomico(temp, *byte) && !c.avvisoFileTemp) {
+        c.avvisoFileTemp = true;
+        c.MsgBox(testi::kFileTempNonScritto + temp.string());
     }
 
     auto& indizio = c.f.Image1[kImmagineIndizio];

@@ -5,8 +5,8 @@
 
 namespace tramelo {
 
-// Extracts the picture named by RigaImmagine into FileTemp.jpg, shows it in Image1(180) and puts the
-// credit strip Image1(183) in its lower right corner. Picture number 0 touches nothing.
+// Cuts out the picture named by RigaImmagine, shows it in Image1(180), copies it into FileTemp.jpg and
+// puts the credit strip Image1(183) in its lower right corner. Picture number 0 touches nothing.
 void MostraIndizio(Contesto& c);
 
 }  // namespace tramelo

@@ -1,11 +1,10 @@
 // The word store, its length index and the picture catalogue.
 #include "files/Dizionario.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <system_error>
@@ -26,6 +25,7 @@ constexpr int kLunghezzaMassima = 15;
 
 struct Catalogo {
     int numImmagini = 0;
+    int scartate = 0;  // lines whose caption is not capitals and blanks
     std::array<std::array<std::string, 4>, kMaxImmagini + 1> tabella{};
 };
 
@@ -39,36 +39,40 @@ void Mescola(Contesto& c, Tabella& t, int n) {
     }
 }
 
+bool SoloMaiuscole(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); });
+}
+
+// False when the file cannot be read. A line whose caption holds anything but capitals A..Z and blanks
+// keeps its number (later pictures keep theirs) but stays empty, so no puzzle ever takes it.
 bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
     std::vector<std::string> righe;
     if (!LeggiRighe(file, kMaxImmagini, righe)) return false;
     for (const auto& riga : righe) {
         auto& voce = cat.tabella[static_cast<std::size_t>(++cat.numImmagini)];
-        voce[1] = Mid(riga, 5, 5);
         // The name runs from column 11 to four characters before the end. A line shorter than 14
         // characters has no name but still counts, so later pictures keep their numbers.
-        voce[3] = riga.size() >= 14 ? Mid(riga, 11, riga.size() - 14) : std::string();
+        const auto nome = riga.size() >= 14 ? Mid(riga, 11, riga.size() - 14) : std::string();
+        if (!SoloMaiuscole(nome)) {
+            ++cat.scartate;
+            continue;
+        }
+        voce[1] = Mid(riga, 5, 5);
+        voce[3] = nome;
         for (char ch : voce[3])
             if (ch != ' ') voce[2] += ch;
     }
     return true;
 }
 
-// The index is usable when it has 11 lines whose ranges follow one another from record 1 without
-// gaps, the 5- and 6-letter words fit the short-word order and every record is in the store.
-bool LeggiIndice(const fs::path& file, std::array<std::array<std::int32_t, 2>, 17>& indice) {
+bool LeggiIndice(const fs::path& file, IndiceParole& indice) {
     std::vector<std::string> righe;
     if (!LeggiRighe(file, kRigheIndice, righe) || righe.size() < kRigheIndice) return false;
-    std::int32_t atteso = 1;
     for (int l = kLunghezzaMinima; l <= kLunghezzaMassima; ++l) {
         const auto& riga = righe[static_cast<std::size_t>(l - kLunghezzaMinima)];
-        const std::int32_t primo = ValIntero(Mid(riga, 4, 6));
-        const std::int32_t ultimo = ValIntero(Mid(riga, 11, 6));
-        if (primo != atteso || ultimo < primo - 1) return false;
-        indice[static_cast<std::size_t>(l)] = {primo, ultimo};
-        atteso = ultimo + 1;
+        indice[static_cast<std::size_t>(l)] = {ValIntero(Mid(riga, 4, 6)), ValIntero(Mid(riga, 11, 6))};
     }
-    return indice[6][1] <= kMaxParoleCorte;
+    return IndiceUsabile(indice);
 }
 
 // Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
@@ -85,10 +89,18 @@ bool SoloParole(const ArchivioParole& archivio, std::int32_t ultimo) {
 
 }  // namespace
 
+bool IndiceUsabile(const IndiceParole& indice) {
+    std::int32_t atteso = 1;
+    for (std::size_t l = kLunghezzaMinima; l <= kLunghezzaMassima; ++l) {
+        if (indice[l][0] != atteso || indice[l][1] < indice[l][0]) return false;
+        atteso = indice[l][1] + 1;
+    }
+    return indice[6][1] <= kMaxParoleCorte;
+}
+
 bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
-    std::error_code ec;
     std::string testo;
-    if (fs::is_directory(file, ec) || !LeggiFile(file, testo)) return false;
+    if (!LeggiFile(file, testo, kLimiteTesto)) return false;
     std::istringstream in(testo);
     std::string riga;
     righe.clear();
@@ -103,7 +115,12 @@ void CaricaDizionario(Contesto& c) {
 
     // Catalogue: parsed aside, then moved in whole, so no stale entry of a longer catalogue survives.
     auto cat = std::make_unique<Catalogo>();
-    if (!LeggiCatalogo(Percorso(c, kFileCatalogo), *cat)) segnala(kFileCatalogo);
+    const bool catalogoLetto = LeggiCatalogo(Percorso(c, kFileCatalogo), *cat);
+    // Not a single usable caption is as bad as no catalogue; only some of them costs only those pictures.
+    if (!catalogoLetto || cat->scartate == cat->numImmagini) segnala(kFileCatalogo);
+    std::string avviso;
+    if (catalogoLetto && cat->scartate > 0 && cat->scartate < cat->numImmagini)
+        avviso = testi::kDidascalieScartate + Percorso(c, kFileCatalogo).string();
     m.NumImmagini = cat->numImmagini;
     m.TabellaImmagini = std::move(cat->tabella);
     m.OrdineImmagini.fill(0);
@@ -112,14 +129,13 @@ void CaricaDizionario(Contesto& c) {
     Mescola(c, m.OrdineImmagini, m.NumImmagini);
 
     // Length index and word store: the generator needs both, so either at fault leaves the index empty.
-    std::array<std::array<std::int32_t, 2>, 17> indice{};
+    IndiceParole indice{};
     const bool indiceValido = LeggiIndice(Percorso(c, kFileIndice), indice);
     if (!indiceValido) segnala(kFileIndice);
     ArchivioParole archivio;
-    const bool archivioValido =
-        archivio.Apri(Percorso(c, kFileArchivio)) &&
-        (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
-                           SoloParole(archivio, indice[kLunghezzaMassima][1])));
+    const bool archivioValido = archivio.Apri(Percorso(c, kFileArchivio)) &&
+                                (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
+                                                   SoloParole(archivio, indice[kLunghezzaMassima][1])));
     if (!archivioValido) segnala(kFileArchivio);
     m.IndiceLunghezze = indiceValido && archivioValido ? indice : decltype(indice){};
 
@@ -128,22 +144,20 @@ void CaricaDizionario(Contesto& c) {
         m.OrdineParoleCorte[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p);
     Mescola(c, m.OrdineParoleCorte, m.IndiceLunghezze[6][1]);
 
-    if (!mancanti.empty()) c.MsgBox(testi::kDatiNuoviSchemi + mancanti);
+    // Said once: every load in a generation would repeat it, and the files have not changed meanwhile.
+    if (!mancanti.empty())
+        avviso = testi::kDatiNuoviSchemi + mancanti + (avviso.empty() ? "" : "\r" + avviso);
+    if (!avviso.empty() && avviso != c.avvisoDati) c.MsgBox(avviso);
+    c.avvisoDati = avviso;
 }
 
 bool ArchivioParole::Apri(const fs::path& file) {
     Chiudi();
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return false;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    std::int64_t dimensione = 0;
+    const int fd = ApriFileNormale(file, kLimiteArchivio, dimensione);
     if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
-        return false;
-    }
-    if (st.st_size > 0) {
-        void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (dimensione > 0) {
+        void* p = ::mmap(nullptr, static_cast<std::size_t>(dimensione), PROT_READ, MAP_PRIVATE, fd, 0);
         if (p == MAP_FAILED) {
             ::close(fd);
             return false;
@@ -151,7 +165,7 @@ bool ArchivioParole::Apri(const fs::path& file) {
         dati_ = static_cast<const char*>(p);
     }
     ::close(fd);  // the mapping stays valid without the descriptor
-    dimensione_ = st.st_size;
+    dimensione_ = dimensione;
     aperto_ = true;
     return true;
 }

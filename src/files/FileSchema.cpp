@@ -39,9 +39,8 @@ LetturaSchema LeggiSchemaDaTesto(const std::string& testo) {
 }
 
 LetturaSchema LeggiSchema(const std::filesystem::path& file) {
-    std::error_code ec;
     std::string testo;
-    if (std::filesystem::is_directory(file, ec) || !LeggiFile(file, testo)) return {};
+    if (!LeggiFile(file, testo, kLimiteSchema)) return {};
     return LeggiSchemaDaTesto(testo);
 }
 

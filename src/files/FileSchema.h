@@ -15,24 +15,25 @@ inline constexpr const char* kFineSchema = "/* fine schema n.001";
 
 // What the reader takes from a puzzle file, before it touches the game state.
 struct LetturaSchema {
-    bool aperto = false;                 // false: the file could not be opened or read
-    std::array<int, kCelle> celle{};     // character code - 64; 0 for a cell missing from a short row
-    std::string soluzione;               // trimmed, upper case
-    std::string rigaImmagine;            // the picture line as written
-    std::vector<std::string> parole;     // trimmed, at most 40
-    bool completo = false;               // the word list ended at a terminator line or at 40 words
+    bool aperto = false;              // false: the file could not be opened or read
+    std::array<int, kCelle> celle{};  // character code - 64; 0 for a cell missing from a short row
+    std::string soluzione;            // trimmed, upper case
+    std::string rigaImmagine;         // the picture line as written
+    std::vector<std::string> parole;  // trimmed, at most 40
+    bool completo = false;            // the word list ended at a terminator line or at 40 words
 };
 
+// Only a regular file of at most kLimiteSchema bytes is read; anything else is not opened (aperto false).
 LetturaSchema LeggiSchema(const std::filesystem::path& file);
 LetturaSchema LeggiSchemaDaTesto(const std::string& testo);
 
 // A puzzle as the generator writes it.
 struct SchemaDaScrivere {
-    std::array<char, kCelle> celle{};   // one character per cell
-    std::string soluzione;              // the picture's caption, blanks included
+    std::array<char, kCelle> celle{};  // one character per cell
+    std::string soluzione;             // the picture's caption, blanks included
     int numImmagine = 0;
-    std::string lunghezzaImmagine;      // the catalogue's 5-character length field, unchanged
-    std::vector<std::string> parole;    // in list order
+    std::string lunghezzaImmagine;    // the catalogue's 5-character length field, unchanged
+    std::vector<std::string> parole;  // in list order
 };
 
 // The file's bytes, every line ended by CR LF.

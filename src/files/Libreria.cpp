@@ -20,8 +20,6 @@ namespace tramelo {
 namespace {
 
 constexpr const char* kCartellaSchemi = "\\schemi";
-constexpr const char* kSchemaCorrente = "\\schemi\\schema.txt";
-constexpr const char* kSchemaCorrenteScritto = "\\schemi\\SCHEMA.txt";
 
 char Minuscola(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -41,10 +39,10 @@ bool Esiste(const fs::path& p) {
     return fs::exists(fs::symlink_status(p, ec));
 }
 
-// The whole of a regular file; false for a missing file, a folder or a read error.
+// The whole of a regular puzzle-sized file; false for a missing file, a folder, a FIFO, a file too large
+// to be a puzzle or a read error.
 bool LeggiFileNormale(const fs::path& p, std::string& contenuto) {
-    std::error_code ec;
-    return fs::is_regular_file(p, ec) && LeggiFile(p, contenuto);
+    return LeggiFile(p, contenuto, kLimiteSchema);
 }
 
 // Creates `destinazione` with `contenuto`, failing when anything of that name already exists; a failed
@@ -98,7 +96,7 @@ void CaricaScelto(Contesto& c, const fs::path& scelto) {
         c.MsgBox(testi::kSchemaScomparso + scelto.string());
         return;
     }
-    const auto corrente = Percorso(c, kSchemaCorrenteScritto);
+    const auto corrente = Percorso(c, kFileSchemaCorrente);
     if (!ScriviAtomico(corrente, contenuto)) {
         c.MsgBox(testi::kSostituzioneFallita + corrente.string());
         return;
@@ -171,7 +169,7 @@ void mnuSalvaSchema_Click(Contesto& c) {
         return;
     }
     const auto nome = NomeSchemaSalvato(numero);
-    const auto sorgente = Percorso(c, kSchemaCorrente);
+    const auto sorgente = Percorso(c, kFileSchemaCorrente);
     const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
     std::string contenuto;
     if (!LeggiFileNormale(sorgente, contenuto)) {

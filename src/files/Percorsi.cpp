@@ -1,12 +1,16 @@
-// Case-insensitive file names below the program folder, atomic writes.
+// Case-insensitive file names below the program folder, bounded reads, atomic writes.
 #include "files/Percorsi.h"
 
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
 #include <system_error>
 
 #include "app/Contesto.h"
-#include "files/Testo.h"
 
 namespace fs = std::filesystem;
 
@@ -18,6 +22,25 @@ std::string Minuscolo(std::string s) {
     for (auto& c : s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
+}
+
+// Eight letters and digits for a temporary name nobody can guess in advance.
+std::string NomeCasuale() {
+    static std::mt19937_64 g{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
+    static constexpr char kCifre[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s(8, ' ');
+    for (auto& c : s) c = kCifre[g() % (sizeof kCifre - 1)];
+    return s;
+}
+
+bool ScriviTutto(int fd, std::string_view contenuto) {
+    while (!contenuto.empty()) {
+        const auto n = ::write(fd, contenuto.data(), contenuto.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        contenuto.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
 }  // namespace
@@ -32,50 +55,79 @@ fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
         if (parte.empty()) continue;
         fs::path trovato = p / parte;
         std::error_code ec;
-        if (!fs::exists(trovato, ec)) {
+        if (!fs::exists(fs::symlink_status(trovato, ec))) {
             const auto chiave = Minuscolo(parte);
-            for (fs::directory_iterator it(p, ec), fine; !ec && it != fine; it.increment(ec))
-                if (Minuscolo(it->path().filename().string()) == chiave) {
-                    trovato = it->path();
-                    break;
-                }
+            std::string migliore;
+            for (fs::directory_iterator it(p, ec), fine; !ec && it != fine; it.increment(ec)) {
+                const auto nome = it->path().filename().string();
+                if (Minuscolo(nome) == chiave && (migliore.empty() || nome < migliore)) migliore = nome;
+            }
+            if (!migliore.empty()) trovato = p / migliore;
         }
         p = trovato;
     }
     return p;
 }
 
-fs::path Percorso(const Contesto& c, std::string_view relativo) { return Risolvi(c.m.Cartella, relativo); }
+fs::path Percorso(const Contesto& c, std::string_view relativo) {
+    return Risolvi(c.m.Cartella, relativo);
+}
 
 bool ScriviAtomico(const fs::path& destinazione, std::string_view contenuto) {
-    const fs::path temporaneo = destinazione.parent_path() / ("." + destinazione.filename().string() + ".tmp");
-    {
-        std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temporaneo, ec);
-            return false;
-        }
+    int fd = -1;
+    fs::path temporaneo;
+    for (int tentativo = 0; tentativo < 16 && fd < 0; ++tentativo) {
+        temporaneo = destinazione.parent_path() /
+                     ("." + destinazione.filename().string() + "." + NomeCasuale() + ".tmp");
+        fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
     }
-    std::error_code ec;
-    fs::rename(temporaneo, destinazione, ec);
-    if (!ec) return true;
-    std::error_code ignorato;
-    fs::remove(temporaneo, ignorato);
+    if (fd < 0) return false;
+    bool ok = ScriviTutto(fd, contenuto);
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0) return true;
+    ::unlink(temporaneo.c_str());
     return false;
 }
 
-bool LeggiFile(const fs::path& file, std::string& contenuto) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return false;
-    contenuto = std::move(s).str();
+int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dimensione) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limite) {
+        ::close(fd);
+        return -1;
+    }
+    dimensione = st.st_size;
+    return fd;
+}
+
+bool LeggiFile(const fs::path& file, std::string& contenuto, std::int64_t limite) {
+    std::int64_t dimensione = 0;
+    const int fd = ApriFileNormale(file, limite, dimensione);
+    if (fd < 0) return false;
+    // Read to the end, but never past the limit: the file may grow while it is read.
+    std::string testo(static_cast<std::size_t>(dimensione), '\0');
+    std::size_t letti = 0;
+    bool ok = true;
+    for (;;) {
+        if (letti == testo.size()) {
+            if (static_cast<std::int64_t>(testo.size()) >= limite + 1) {
+                ok = false;
+                break;
+            }
+            testo.resize(std::min<std::size_t>(testo.size() + 4096, static_cast<std::size_t>(limite + 1)));
+        }
+        const auto n = ::read(fd, testo.data() + letti, testo.size() - letti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        letti += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (!ok || static_cast<std::int64_t>(letti) > limite) return false;
+    testo.resize(letti);
+    contenuto = std::move(testo);
     return true;
 }
 

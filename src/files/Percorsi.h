@@ -1,23 +1,43 @@
 // File names of the program folder: a relative name such as "\schemi\schema.txt" resolved against the
 // folder, each part matched without regard to case so that "SCHEMA.txt" and "schema.txt" are one file.
+// Reading and writing the folder's files safely: only regular files within a size limit are read (a
+// FIFO or a device never blocks the game nor fills its memory), and every write goes through a freshly
+// created temporary file, so nothing planted in the folder can redirect it.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tramelo {
 
 struct Contesto;
 
+// The current puzzle file: one name for reading and writing, whatever the case it has on disk.
+inline constexpr const char* kFileSchemaCorrente = "\\schemi\\schema.txt";
+
+// Size limits of the files read, each far above any real file of its kind.
+inline constexpr std::int64_t kLimiteSchema = 64 * 1024;            // a puzzle is under 1 KB
+inline constexpr std::int64_t kLimiteTesto = 4 * 1024 * 1024;       // catalogue (under 100 KB), index
+inline constexpr std::int64_t kLimiteArchivio = 256 * 1024 * 1024;  // word store: 16 MB at most indexed
+inline constexpr std::int64_t kLimiteImmagini = 256 * 1024 * 1024;  // picture store: 600 × 99999 bytes
+
 // The existing file or folder whose parts match `relativo` (separators "\" or "/") case-insensitively;
-// a part that matches nothing keeps its own spelling.
+// a part that matches nothing keeps its own spelling. Among several matches the exact spelling wins,
+// then the first name in byte order, so every call gives the same file.
 std::filesystem::path Risolvi(const std::filesystem::path& cartella, std::string_view relativo);
 // The same against the context's Cartella.
 std::filesystem::path Percorso(const Contesto& c, std::string_view relativo);
-// Writes `contenuto` to `destinazione` through a temporary file in the same folder and a rename, so a
-// failure never leaves a half-written file. False (and the old file untouched) on any error.
+// Writes `contenuto` to `destinazione` through a new temporary file with an unpredictable name beside it
+// (created exclusively, never through a link) and a rename, so a failure never leaves a half-written
+// file. False (the old file untouched, no temporary file left) on any error, a full disk or a file-size
+// limit included.
 bool ScriviAtomico(const std::filesystem::path& destinazione, std::string_view contenuto);
-// Reads a whole file; false when it cannot be opened or read.
-bool LeggiFile(const std::filesystem::path& file, std::string& contenuto);
+// Opens a regular file for reading without blocking on a FIFO; -1 when it is not a regular file, cannot
+// be opened or is larger than `limite` bytes. `dimensione` gets its size.
+int ApriFileNormale(const std::filesystem::path& file, std::int64_t limite, std::int64_t& dimensione);
+// Reads a whole regular file of at most `limite` bytes; false otherwise or when it cannot be read.
+bool LeggiFile(const std::filesystem::path& file, std::string& contenuto, std::int64_t limite);
 
 }  // namespace tramelo

@@ -16,7 +16,6 @@ namespace tramelo {
 
 namespace {
 
-constexpr const char* kSchemaNuovo = "\\schemi\\SCHEMA.txt";
 constexpr int kTentativiMassimi = 10000;
 constexpr int kLunghezzaPercorso = 17;
 
@@ -24,13 +23,18 @@ constexpr int kLunghezzaPercorso = 17;
 constexpr int kPassoRiga[8] = {0, 1, 1, 1, 0, -1, -1, -1};
 constexpr int kPassoColonna[8] = {1, 1, 0, -1, -1, -1, 0, 1};
 
-enum class Esito { Fine, Riprova };
+enum class Esito { Fine, Riprova, Rifiutato };
+// Puzzles rejected by the check in one command before the generator gives up: data on which no puzzle
+// can pass (captions that spell listed words, say) would otherwise ask message (5) forever.
+constexpr int kRifiutiMassimi = 50;
 
 struct Prova {
     int direzione, riga, colonna;
 };
 
-std::size_t Indice(int riga, int colonna) { return static_cast<std::size_t>((riga - 1) * kColonne + colonna - 1); }
+std::size_t Indice(int riga, int colonna) {
+    return static_cast<std::size_t>((riga - 1) * kColonne + colonna - 1);
+}
 
 void ImpostaParola(Contesto& c, ArchivioParole& archivio, int record) {
     c.m.NumRecord = record;
@@ -86,14 +90,16 @@ Esito Chiedi(Contesto& c, const char* testo) {
 std::string DatiMancanti(Contesto& c) {
     std::string mancanti;
     const auto& indice = c.m.IndiceLunghezze;
-    bool indiceValido = true;
-    for (std::size_t l = 5; l <= 15; ++l) indiceValido = indiceValido && indice[l][0] >= 1 && indice[l][1] >= indice[l][0];
-    indiceValido = indiceValido && indice[6][1] <= kMaxParoleCorte;
+    const bool indiceValido = IndiceUsabile(indice);
     if (!indiceValido) mancanti += "\r" + Percorso(c, kFileIndice).string();
     ArchivioParole archivio;
     if (!archivio.Apri(Percorso(c, kFileArchivio)) || (indiceValido && archivio.NumRecord() < indice[15][1]))
         mancanti += "\r" + Percorso(c, kFileArchivio).string();
-    if (c.m.NumImmagini < 1) mancanti += "\r" + Percorso(c, kFileCatalogo).string();
+    // A catalogue line the loader left empty (its caption was not capitals) is no picture to choose.
+    const auto& tabella = c.m.TabellaImmagini;
+    if (std::none_of(tabella.begin() + 1, tabella.begin() + 1 + std::max(c.m.NumImmagini, 0),
+                     [](const auto& voce) { return !voce[1].empty(); }))
+        mancanti += "\r" + Percorso(c, kFileCatalogo).string();
     return mancanti;
 }
 
@@ -194,13 +200,15 @@ Esito Genera(Contesto& c) {
     }
     if (m.CelleLibere > 18) return Chiedi(c, testi::kNonChiuso1);
 
-    // The picture: the first in shuffled order whose caption has as many letters as the free cells.
+    // The picture: the first in shuffled order whose caption has as many letters as the free cells
+    // (a catalogue line the loader left empty has no length field and is never taken).
     m.CelleLibere = ContaLibere(c);
     m.SoluzioneNuova.clear();
     c.piattaforma.Ridisegna();
     for (int i = 1; i <= m.NumImmagini && m.NumImmagine == 0; ++i) {
         const auto q = static_cast<std::size_t>(m.OrdineImmagini[static_cast<std::size_t>(i)]);
-        if (static_cast<int>(m.TabellaImmagini[q][2].size()) == m.CelleLibere) {
+        if (static_cast<int>(m.TabellaImmagini[q][2].size()) == m.CelleLibere &&
+            !m.TabellaImmagini[q][1].empty()) {
             m.NumImmagine = static_cast<int>(q);
             m.SoluzioneNuova = m.TabellaImmagini[q][3];
         }
@@ -214,12 +222,15 @@ Esito Genera(Contesto& c) {
         if (cella == kCellaLibera) cella = static_cast<unsigned char>(lettere[j++]) - 64;
 
     switch (ControllaElenco(f.List1.items)) {
-        case 3: return Chiedi(c, testi::kNonChiuso3);
-        case 4: return Chiedi(c, testi::kNonChiuso4);
-        default: break;
+        case 3:
+            return Chiedi(c, testi::kNonChiuso3);
+        case 4:
+            return Chiedi(c, testi::kNonChiuso4);
+        default:
+            break;
     }
 
-    return ChiudiSchema(c) == EsitoChiusura::Rifiutato ? Esito::Riprova : Esito::Fine;
+    return ChiudiSchema(c) == EsitoChiusura::Rifiutato ? Esito::Rifiutato : Esito::Fine;
 }
 
 }  // namespace
@@ -242,17 +253,28 @@ void InserisciParola(Contesto& c) {
     const int r = m.Riga;
     const int col = m.Colonna;
     if (d < 0 || d > 7) return;
-    if (lunghezza < 1 || lunghezza > kLunghezzaPercorso || lunghezza != static_cast<int>(m.ParolaCorrente.size()))
+    if (lunghezza < 1 || lunghezza > kLunghezzaPercorso ||
+        lunghezza != static_cast<int>(m.ParolaCorrente.size()))
         return;
     if (r < 1 || r > kRighe || col < 1 || col > kColonne) return;
 
     // Room for the whole word along its rows (or, east and west, its columns).
     bool spazio = true;
     switch (d) {
-        case 0: spazio = lunghezza <= 19 - col; break;
-        case 4: spazio = lunghezza <= col; break;
-        case 1: case 2: case 3: spazio = lunghezza <= 11 - r; break;
-        default: spazio = lunghezza <= r; break;
+        case 0:
+            spazio = lunghezza <= 19 - col;
+            break;
+        case 4:
+            spazio = lunghezza <= col;
+            break;
+        case 1:
+        case 2:
+        case 3:
+            spazio = lunghezza <= 11 - r;
+            break;
+        default:
+            spazio = lunghezza <= r;
+            break;
     }
     if (!spazio) return;
 
@@ -290,14 +312,15 @@ void VerificaPercorso(Contesto& c) {
 EsitoChiusura ChiudiSchema(Contesto& c) {
     auto& m = c.m;
     SchemaDaScrivere schema;
-    for (std::size_t k = 0; k < schema.celle.size(); ++k) schema.celle[k] = static_cast<char>(m.Griglia[k] + 64);
+    for (std::size_t k = 0; k < schema.celle.size(); ++k)
+        schema.celle[k] = static_cast<char>(m.Griglia[k] + 64);
     schema.soluzione = m.SoluzioneNuova;
     schema.numImmagine = m.NumImmagine;
     schema.lunghezzaImmagine = m.TabellaImmagini[static_cast<std::size_t>(m.NumImmagine)][1];
     schema.parole = c.f.List1.items;
 
     // Written through a temporary file and a rename: a failure leaves the previous puzzle whole.
-    const auto file = Percorso(c, kSchemaNuovo);
+    const auto file = Percorso(c, kFileSchemaCorrente);
     if (!ScriviAtomico(file, TestoSchema(schema))) {
         c.MsgBox(testi::kSchemaNonScritto + file.string());
         Ricarica(c);
@@ -310,14 +333,16 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
     CercaParole(c);
     m.ModoSoluzione = 0;
 
-    const auto anelli = std::count_if(c.f.Shape1.begin(), c.f.Shape1.end(), [](const Forma& s) { return s.Visible; });
+    const auto anelli =
+        std::count_if(c.f.Shape1.begin(), c.f.Shape1.end(), [](const Forma& s) { return s.Visible; });
     auto lettere = c.f.Label1[1].Caption;
     std::erase(lettere, ' ');
     // The ringed letters must also spell the caption: when the solver marks a word at another
     // occurrence than the one placed, the count can agree while the letters do not.
     std::string inAnello;
     for (std::size_t k = 0; k < kCelle; ++k)
-        if (m.Aspetto[k] == kAspettoNormale && c.f.Image1[k].Visible) inAnello += static_cast<char>(m.Griglia[k] + 64);
+        if (m.Aspetto[k] == kAspettoNormale && c.f.Image1[k].Visible)
+            inAnello += static_cast<char>(m.Griglia[k] + 64);
     if (static_cast<std::size_t>(anelli) == lettere.size() && inAnello == lettere) {
         Ricarica(c);
         return EsitoChiusura::Accettato;
@@ -333,9 +358,17 @@ void NuovoSchema(Contesto& c) {
         return;
     }
     // Each retry starts over from the empty board; the busy flag holds until the last run ends.
-    do {
+    for (int rifiuti = 0;;) {
         c.m.Occupato = 1;
-    } while (Genera(c) == Esito::Riprova);
+        const auto esito = Genera(c);
+        if (esito == Esito::Fine) return;
+        if (esito == Esito::Rifiutato && ++rifiuti >= kRifiutiMassimi) {
+            // The last rejected puzzle is the current file: it stays, as after Cancel.
+            c.MsgBox(testi::kTroppiRifiuti);
+            Ricarica(c);
+            return;
+        }
+    }
 }
 
 }  // namespace tramelo

@@ -35,7 +35,8 @@ std::string Archivio(int record) {
 }
 std::string Catalogo(int righe) {
     std::string t;
-    for (int k = 1; k <= righe; ++k) t += "000100100 FOTO " + std::to_string(k) + " jpg\r\n";
+    for (int k = 1; k <= righe; ++k)
+        t += "000100100 FOTO " + std::string{char('A' + k / 26 % 26), char('A' + k % 26)} + " jpg\r\n";
     return t;
 }
 Partita& ConDati(Partita& p) {

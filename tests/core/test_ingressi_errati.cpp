@@ -1,6 +1,9 @@
-// Broken outside files: whatever the puzzle file, index, catalogue, word store or picture store hold, the
-// game names the file it could not use, keeps a consistent board and changes no file it did not mean to.
+// Broken outside files: whatever the puzzle file, index, catalogue, word store or picture store hold, or
+// whatever stands in their place (a FIFO, a device, a huge file), the game names the file it could not
+// use, never hangs, keeps a consistent board and changes no file it did not mean to.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -26,12 +29,19 @@ constexpr const char* kImmagini = "Immagini.jpg";
 
 using Foto = std::map<std::string, std::string>;
 
-// Every regular file below the folder, by relative name, with its bytes.
+// Every file below the folder, by relative name: a regular file's bytes (a huge one's size), where a link
+// points, or what else it is.
 Foto Fotografa(const test::CartellaProva& d) {
     Foto foto;
-    for (const auto& e : fs::recursive_directory_iterator(d.percorso()))
-        if (e.is_regular_file()) foto[fs::relative(e.path(), d.percorso()).generic_string()] = d.Leggi(
-                                     fs::relative(e.path(), d.percorso()).generic_string());
+    for (const auto& e : fs::recursive_directory_iterator(d.percorso())) {
+        const auto nome = fs::relative(e.path(), d.percorso()).generic_string();
+        if (e.is_symlink())
+            foto[nome] = "-> " + fs::read_symlink(e.path()).string();
+        else if (e.is_regular_file())
+            foto[nome] = e.file_size() > 50'000'000 ? std::to_string(e.file_size()) : d.Leggi(nome);
+        else if (!e.is_directory())
+            foto[nome] = "non un file";
+    }
     return foto;
 }
 
@@ -43,7 +53,8 @@ std::string Casuali(std::size_t n, unsigned seme) {
 }
 
 std::string Sostituisci(std::string s, const std::string& da, const std::string& a) {
-    for (std::size_t i = 0; (i = s.find(da, i)) != std::string::npos; i += a.size()) s.replace(i, da.size(), a);
+    for (std::size_t i = 0; (i = s.find(da, i)) != std::string::npos; i += a.size())
+        s.replace(i, da.size(), a);
     return s;
 }
 
@@ -71,24 +82,42 @@ std::size_t InizioImmagineSpedita(const test::CartellaProva& d) {
 
 struct Caso {
     const char* nome;
-    const char* file;  // the file broken by the case
+    const char* file;                                                // the file broken by the case
     std::function<void(test::CartellaProva&, std::string&)> guasta;  // changes the bytes; may remove the file
     const char* nominato;  // the file a message must name; nullptr: no message names a file
     bool genera = false;   // then also try a new puzzle
 };
 
-void Togli(test::CartellaProva& d, const char* f) { fs::remove(d.percorso() / f); }
+void Togli(test::CartellaProva& d, const char* f) {
+    fs::remove(d.percorso() / f);
+}
+
+// What can stand in a file's place without being a file the game should read.
+void Fifo(test::CartellaProva& d, const char* f) {
+    Togli(d, f);
+    ::mkfifo((d.percorso() / f).c_str(), 0644);
+}
+void VersoZero(test::CartellaProva& d, const char* f) {
+    Togli(d, f);
+    fs::create_symlink("/dev/zero", d.percorso() / f);
+}
+void Enorme(test::CartellaProva& d, const char* f) {  // 200 MB, sparse
+    d.Scrivi(f, "");
+    fs::resize_file(d.percorso() / f, 200'000'000);
+}
 
 // Runs one case: load, play the solution, maybe generate; checks messages, board and files.
 void Esegui(const Caso& k) {
     SCOPED_TRACE(k.nome);
     test::Partita p;
     DatiSpediti(p.cartella);
-    std::string byte = p.cartella.Leggi(k.file);
+    const std::string originale = p.cartella.Leggi(k.file);
+    std::string byte = originale;
     k.guasta(p.cartella, byte);
-    if (p.cartella.Esiste(k.file)) p.cartella.Scrivi(k.file, byte);
+    if (byte != originale) p.cartella.Scrivi(k.file, byte);
     const auto prima = Fotografa(p.cartella);
 
+    ::alarm(60);  // a read that blocks fails the test instead of hanging it
     p.Ricarica();
     mnuSoluzione_Click(p.c);
     if (k.genera) {
@@ -96,12 +125,19 @@ void Esegui(const Caso& k) {
         mnuNS_Click(p.c);
     }
 
+    ::alarm(0);
     const auto cartella = p.cartella.percorso().string();
     bool nominato = false, altriFile = false;
+    const auto detti = p.piattaforma.Testi();
+    for (const auto& t : detti) {
+        if (t.find(cartella) == std::string::npos) continue;
+        EXPECT_EQ(std::count(detti.begin(), detti.end(), t), 1) << "said again: " << t;
+    }
     for (const auto& m : p.piattaforma.messaggi) {
         if (k.nominato && m.testo.find((p.cartella.percorso() / k.nominato).string()) != std::string::npos)
             nominato = true;
-        else if (m.testo.find(cartella) != std::string::npos && m.testo.find("FileTemp.jpg") == std::string::npos)
+        else if (m.testo.find(cartella) != std::string::npos &&
+                 m.testo.find("FileTemp.jpg") == std::string::npos)
             altriFile = true;
     }
     if (k.nominato) {
@@ -151,7 +187,7 @@ TEST(IngressiErrati, FileSchema) {
         {"schema di byte casuali", kSchema, [](auto&, auto& b) { b = Casuali(600, 1); }, kSchema},
         {"schema con righe lunghissime", kSchema, [](auto&, auto& b) {
              const auto fine = b.find("/*");
-             b = Allunga(b.substr(0, fine), 100000, 'Q') + b.substr(fine); }, nullptr},
+             b = Allunga(b.substr(0, fine), 1500, 'Q') + b.substr(fine); }, nullptr},
         {"schema con soli CR", kSchema, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\r"); }, nullptr},
         {"schema con soli LF", kSchema, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\n"); }, nullptr},
         {"schema con 60 parole senza chiusura", kSchema, [](auto&, auto& b) {
@@ -188,6 +224,10 @@ TEST(IngressiErrati, IndiceDelleLunghezze) {
         {"indice con righe lunghissime", kIndice, [](auto&, auto& b) { b = Allunga(b, 100000, '9'); }, nullptr},
         {"indice con soli CR", kIndice, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\r"); }, nullptr},
         {"indice con soli LF", kIndice, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\n"); }, nullptr, true},
+        // Named at loading already, not only when Nuovo schema refuses it.
+        {"indice con una lunghezza vuota", kIndice, [](auto&, auto& b) {
+             const auto primo = Formato000(ValIntero(Mid(b, b.size() - 14, 6)) - 1);  // the last length: no word
+             b.replace(b.size() - 8, 6, std::string(6 - primo.size(), '0') + primo); }, kIndice},
         // clang-format on
     };
     for (const auto& k : casi) Esegui(k);
@@ -203,11 +243,15 @@ TEST(IngressiErrati, Catalogo) {
              b.resize(b.size() / 4 + 7); }, kCatalogo},
         {"catalogo di byte casuali", kCatalogo, [](auto&, auto& b) { b = Casuali(b.size(), 3); }, kCatalogo, true},
         {"catalogo con righe lunghissime", kCatalogo, [](auto&, auto& b) {
-             b = Allunga(b.substr(0, b.find("\r\n") + 2), 100000, 'Z') + b.substr(b.find("\r\n") + 2); }, nullptr},
+             b = Allunga(b.substr(0, b.find("\r\n") + 2), 100000, 'Z') + b.substr(b.find("\r\n") + 2); }, kCatalogo},
         {"catalogo con soli CR", kCatalogo, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\r"); }, nullptr},
         {"catalogo con soli LF", kCatalogo, [](auto&, auto& b) { b = Sostituisci(b, "\r\n", "\n"); }, nullptr},
         {"catalogo di 700 righe", kCatalogo, [](auto&, auto& b) {
              for (int i = 0; i < 700; ++i) b += "000000100 ORO jpg\r\n"; }, nullptr, true},
+        {"didascalie minuscole", kCatalogo, [](auto&, auto& b) {
+             for (auto& ch : b) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch))); }, kCatalogo, true},
+        {"una didascalia accentata", kCatalogo, [](auto&, auto& b) { b.replace(b.find("ABACO"), 1, "\xC0"); },
+         kCatalogo, true},
         // clang-format on
     };
     for (const auto& k : casi) Esegui(k);
@@ -237,4 +281,47 @@ TEST(IngressiErrati, ArchivioDelleImmagini) {
         // clang-format on
     };
     for (const auto& k : casi) Esegui(k);
+}
+
+// A FIFO, a link to an endless device or a 200 MB file in the place of each data file.
+TEST(IngressiErrati, FileCheNonSonoFile) {
+    using Guasto = void (*)(test::CartellaProva&, const char*);
+    const std::pair<const char*, Guasto> guasti[] = {
+        {"FIFO", Fifo}, {"/dev/zero", VersoZero}, {"200 MB", Enorme}};
+    for (const char* file : {kSchema, kIndice, kCatalogo, kArchivio, kImmagini})
+        for (const auto& [nome, guasta] : guasti) {
+            const auto caso = std::string(nome) + " al posto di " + file;
+            Esegui({caso.c_str(), file, [&](auto& d, auto&) { guasta(d, file); }, file, file != kSchema});
+        }
+}
+
+// Links planted where temporary files used to go, and an old puzzle under the other spelling of the
+// current puzzle's name: a new puzzle and a loaded one are written and read under one name, and nothing
+// outside the folder is written.
+TEST(IngressiErrati, CollegamentiPiantatiESchemaInDueNomi) {
+    test::Partita p;
+    DatiSpediti(p.cartella);
+    test::CartellaProva fuori;
+    fuori.Scrivi("bersaglio", "fuori");
+    for (const char* n : {"schemi/.schema.txt.tmp", "schemi/.SCHEMA.txt.tmp", ".FileTemp.jpg.tmp"})
+        fs::create_symlink(fuori.percorso() / "bersaglio", p.cartella.percorso() / n);
+    const auto vecchio = test::TestoSchema(test::kTavolaAlfabeto, "", "000 00000", {"ABCDE"});
+    p.cartella.Scrivi("schemi/SCHEMA.txt", vecchio);
+    p.cartella.Scrivi("schemi/schema_n_001.txt",
+                      test::TestoSchema(test::kTavolaCasa, "", "000 00000", {"CASA"}));
+
+    p.Ricarica();
+    const auto spedito = p.c.m.Parole;
+    mnuNS_Click(p.c);  // OK at every question, until a puzzle is accepted
+    EXPECT_NE(p.c.m.Parole, spedito) << "the new puzzle is the one loaded";
+    mnuCaricaSchema_Click(p.c);
+    p.c.f.File1.FileName = "schema_n_001.txt";
+    File1_Click(p.c);
+    EXPECT_EQ(p.c.m.Parole[0], "CASA");
+
+    EXPECT_EQ(fuori.Leggi("bersaglio"), "fuori");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(p.cartella.percorso() / kSchema)));
+    EXPECT_EQ(p.cartella.Leggi("schemi/SCHEMA.txt"), vecchio);
+    for (const auto& e : fs::recursive_directory_iterator(p.cartella.percorso()))
+        EXPECT_TRUE(!e.path().filename().string().ends_with(".tmp") || e.is_symlink()) << e.path();
 }

@@ -157,7 +157,7 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         EXPECT_EQ(p.c.m.Griglia[18], 'L' - 64) << corrente;
         EXPECT_EQ(p.Stato(), "") << corrente;
         // One current puzzle file holding the chosen bytes, the chosen file still in the library.
-        const std::string nome = corrente.empty() ? "SCHEMA.txt" : corrente;
+        const std::string nome = corrente.empty() ? "schema.txt" : corrente;
         EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
         EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), kTestoB) << corrente;
         p.c.f.Label2[0].Enabled = false;

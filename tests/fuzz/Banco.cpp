@@ -42,8 +42,8 @@ const fs::path& CartellaProcesso() {
     return cartella.percorso;
 }
 
-void ScriviOTogli(const fs::path& cartella, const std::string& relativo, const std::vector<std::string_view>& parti,
-                  std::size_t i) {
+void ScriviOTogli(const fs::path& cartella, const std::string& relativo,
+                  const std::vector<std::string_view>& parti, std::size_t i) {
     if (i < parti.size()) {
         Scrivi(cartella, relativo, parti[i]);
     } else {
@@ -103,8 +103,10 @@ void VerificaTavola(const Contesto& c) {
     if (m.NumParole < 0 || m.NumParole > kMaxParole) Guasto("NumParole", m.NumParole);
     for (int k = 0; k < kCelle; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (f.Image1[i].Visible && (m.Griglia[i] < 1 || m.Griglia[i] > 26)) Guasto("cella visibile senza lettera", k);
-        if (m.Aspetto[i] != kAspettoNessuno && m.Aspetto[i] != kAspettoTrovata && m.Aspetto[i] != kAspettoNormale)
+        if (f.Image1[i].Visible && (m.Griglia[i] < 1 || m.Griglia[i] > 26))
+            Guasto("cella visibile senza lettera", k);
+        if (m.Aspetto[i] != kAspettoNessuno && m.Aspetto[i] != kAspettoTrovata &&
+            m.Aspetto[i] != kAspettoNormale)
             Guasto("aspetto", k);
     }
     for (int w = 0; w < kMaxParole; ++w) {
@@ -114,15 +116,18 @@ void VerificaTavola(const Contesto& c) {
     }
 }
 
-int PiattaformaFuzz::MsgBox(const std::string& testo, Pulsanti) {
+int PiattaformaFuzz::MsgBox(const std::string& testo, Pulsanti pulsanti) {
     messaggi.push_back(testo);
-    if (static_cast<int>(messaggi.size()) > massimo_) throw Troppi{};
-    return risposta_;
+    if (static_cast<int>(messaggi.size()) > massimo_) {
+        std::fprintf(stderr, "il gioco chiede la stessa cosa senza fine: %s\n", testo.c_str());
+        std::abort();
+    }
+    if (pulsanti == Pulsanti::Ok) return kRispostaOk;
+    return ok_-- > 0 ? kRispostaOk : kRispostaAnnulla;
 }
 
-std::optional<DimensioniPixel> PiattaformaFuzz::CaricaImmagine(const std::string& file) {
-    const auto testa = Leggi(file).substr(0, 2);
-    if (testa == "\xFF\xD8") return DimensioniPixel{40, 30};
+std::optional<DimensioniPixel> PiattaformaFuzz::CaricaImmagine(const std::string&, const std::string& byte) {
+    if (byte.starts_with("\xFF\xD8")) return DimensioniPixel{40, 30};
     return std::nullopt;
 }
 

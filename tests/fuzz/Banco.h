@@ -39,27 +39,27 @@ std::vector<std::string_view> Parti(const std::uint8_t* dati, std::size_t dimens
 // tile looks are 0, 2 or 3, NumParole is 0..40 and the labels show the words, nobody is busy.
 void VerificaTavola(const Contesto& c);
 
-// Answers every message box with `risposta` and stops the run (by throwing Troppi) after `massimo`
-// messages, so that a generator asked to start over again and again cannot hang the fuzzer.
+// Answers OK to the first `ok` OK/Cancel questions and Cancel to the later ones (OK-only boxes get OK).
+// More than `massimo` messages in one run means the game asks the same thing forever: that aborts, a
+// finding like any crash.
 class PiattaformaFuzz : public Piattaforma {
-public:
-    struct Troppi {};
-    explicit PiattaformaFuzz(int risposta = kRispostaOk, int massimo = 1000) : risposta_(risposta), massimo_(massimo) {}
+  public:
+    explicit PiattaformaFuzz(int ok = 1 << 30, int massimo = 1000) : ok_(ok), massimo_(massimo) {}
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
     double Timer() override { return 43200.0; }
     double TwipsPerPixelX() override { return 15.0; }
     double TwipsPerPixelY() override { return 15.0; }
     double ScreenWidth() override { return 1920 * 15.0; }
     double ScreenHeight() override { return 1080 * 15.0; }
-    // A file that starts with FF D8 is a 40 x 30 picture.
-    std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) override;
+    // Bytes that start with FF D8 are a 40 x 30 picture.
+    std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override { return EsitoStampa::Stampato; }
     void Ridisegna() override {}
 
     std::vector<std::string> messaggi;
 
-private:
-    int risposta_;
+  private:
+    int ok_;
     int massimo_;
 };
 

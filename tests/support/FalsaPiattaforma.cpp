@@ -27,14 +27,11 @@ std::vector<std::string> FalsaPiattaforma::Testi() const {
     return t;
 }
 
-std::optional<DimensioniPixel> FalsaPiattaforma::CaricaImmagine(const std::string& file) {
-    immaginiCaricate.push_back(file);
-    if (decodifica) return decodifica(file);
-    std::ifstream in(file, std::ios::binary);
-    char a = 0, b = 0;
-    if (in.get(a) && in.get(b) && static_cast<unsigned char>(a) == 0xFF &&
-        static_cast<unsigned char>(b) == 0xD8)
-        return DimensioniPixel{259, 194};
+std::optional<DimensioniPixel> FalsaPiattaforma::CaricaImmagine(const std::string& nome,
+                                                                const std::string& byte) {
+    immaginiCaricate.push_back(nome);
+    if (decodifica) return decodifica(byte);
+    if (byte.starts_with("\xFF\xD8")) return DimensioniPixel{259, 194};
     return std::nullopt;
 }
 

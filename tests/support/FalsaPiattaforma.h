@@ -26,7 +26,7 @@ class FalsaPiattaforma : public Piattaforma {
     double TwipsPerPixelY() override { return twipsPerPixel; }
     double ScreenWidth() override { return 1920 * twipsPerPixel; }
     double ScreenHeight() override { return 1080 * twipsPerPixel; }
-    std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) override;
+    std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override { return ++stampe, esitoStampa; }
     void Ridisegna() override { ++ridisegni; }
 
@@ -38,10 +38,10 @@ class FalsaPiattaforma : public Piattaforma {
     EsitoStampa esitoStampa = EsitoStampa::Stampato;
     int stampe = 0;
     int ridisegni = 0;
-    // Decides what a picture file decodes to; by default a file that starts with the JPEG marker
-    // FF D8 is a 259 x 194 picture.
+    // Decides what a picture's bytes decode to; by default bytes that start with the JPEG marker
+    // FF D8 are a 259 x 194 picture.
     std::function<std::optional<DimensioniPixel>(const std::string&)> decodifica;
-    std::vector<std::string> immaginiCaricate;
+    std::vector<std::string> immaginiCaricate;  // the names the pictures were decoded for
 };
 
 // A temporary program folder, removed at the end of the test.

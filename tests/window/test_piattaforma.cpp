@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -78,34 +79,34 @@ TEST(Messaggi, RispostaSecondoIlPulsante) {
     }
 }
 
+// Pictures are decoded from their bytes: the working file need not exist (a folder the player cannot
+// write), and each load keeps the picture of that load.
 TEST(Immagini, OgniCaricamentoMostraLaFiguraDiQuelCaricamento) {
-    test::CartellaProva cartella;
-    const std::string file = (cartella.percorso() / "FileTemp.jpg").string();
-    auto scrivi = [&](QColor colore) {
+    const std::string file = "/non/esiste/FileTemp.jpg";
+    auto byte = [](QColor colore) {
         QImage img(30, 20, QImage::Format_RGB32);
         img.fill(colore);
-        ASSERT_TRUE(img.save(QString::fromStdString(file), "PNG"));
+        QByteArray dati;
+        QBuffer buffer(&dati);
+        buffer.open(QIODevice::WriteOnly);
+        img.save(&buffer, "PNG");
+        return dati.toStdString();
     };
     ImmaginiQt immagini;
     auto colore = [&](int versione) {
         return immagini.Immagine(Figura{TipoFigura::File, 0, 0, file, versione}).pixelColor(0, 0);
     };
 
-    scrivi(Qt::red);
-    const auto d = immagini.Carica(file);
+    const auto d = immagini.Carica(file, byte(Qt::red));
     ASSERT_TRUE(d.has_value());
     EXPECT_EQ(d->larghezza, 30);
     EXPECT_EQ(d->altezza, 20);
     EXPECT_EQ(colore(1), QColor(Qt::red));
-
-    // The working file is rewritten by the next load: the old load keeps its picture.
-    scrivi(Qt::blue);
+    ASSERT_TRUE(immagini.Carica(file, byte(Qt::blue)).has_value());
     EXPECT_EQ(colore(1), QColor(Qt::red)) << "versione già mostrata";
-    ASSERT_TRUE(immagini.Carica(file).has_value());
     EXPECT_EQ(colore(2), QColor(Qt::blue)) << "nuovo caricamento";
 
     // Bytes that are not a picture: nothing decoded, the last picture stays.
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << "non una figura";
-    EXPECT_FALSE(immagini.Carica(file).has_value());
-    EXPECT_EQ(colore(2), QColor(Qt::blue)) << "dopo un file rovinato";
+    EXPECT_FALSE(immagini.Carica(file, "non una figura").has_value());
+    EXPECT_EQ(colore(2), QColor(Qt::blue)) << "dopo byte rovinati";
 }

@@ -15,9 +15,9 @@ QImage Decodifica(const std::string& file) {
 
 }  // namespace
 
-std::optional<DimensioniPixel> ImmaginiQt::Carica(const std::string& file) {
-    QImage img = Decodifica(file);
-    if (img.isNull()) return std::nullopt;
+std::optional<DimensioniPixel> ImmaginiQt::Carica(const std::string& file, const std::string& byte) {
+    QImage img = QImage::fromData(reinterpret_cast<const uchar*>(byte.data()), static_cast<int>(byte.size()));
+    if (img.isNull() || img.width() <= 0 || img.height() <= 0) return std::nullopt;
     const DimensioniPixel d{img.width(), img.height()};
     appena_[file] = std::move(img);
     return d;
@@ -27,8 +27,9 @@ const QImage& ImmaginiQt::Immagine(const Figura& figura) {
     const auto chiave = std::make_pair(figura.file, figura.versione);
     auto trovata = legate_.find(chiave);
     if (trovata != legate_.end()) return trovata->second;
-    // The file is rewritten at every load: bind the picture decoded at this load, not what is on disk
-    // later. A picture nobody decoded through Carica (a test, a fake platform) is read from the file.
+    // The file is rewritten at every load, and may not be writable at all: bind the picture decoded from
+    // the bytes at this load. A picture nobody decoded through Carica (a test, a fake platform) is read
+    // from the file.
     QImage img;
     if (auto it = appena_.find(figura.file); it != appena_.end()) {
         img = std::move(it->second);

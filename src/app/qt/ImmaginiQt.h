@@ -14,9 +14,9 @@ namespace tramelo::qt {
 
 class ImmaginiQt {
   public:
-    // Decodes `file` now; on success it becomes the picture of the next load number asked for that file.
+    // Decodes `byte` now; on success it becomes the picture of the next load number asked for `file`.
     // A failed decode leaves what was kept before, so the holder keeps showing its previous picture.
-    std::optional<DimensioniPixel> Carica(const std::string& file);
+    std::optional<DimensioniPixel> Carica(const std::string& file, const std::string& byte);
     // The picture a Figura of type File shows; a null image when it cannot be decoded.
     const QImage& Immagine(const Figura& figura);
 

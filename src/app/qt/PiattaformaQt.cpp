@@ -76,8 +76,9 @@ double PiattaformaQt::ScreenHeight() {
     return Schermo() != nullptr ? Schermo()->geometry().height() * TwipsPerPixelY() : 0.0;
 }
 
-std::optional<DimensioniPixel> PiattaformaQt::CaricaImmagine(const std::string& file) {
-    return immagini_.Carica(file);
+std::optional<DimensioniPixel> PiattaformaQt::CaricaImmagine(const std::string& nome,
+                                                             const std::string& byte) {
+    return immagini_.Carica(nome, byte);
 }
 
 EsitoStampa PiattaformaQt::StampaFinestra() {

@@ -29,7 +29,7 @@ class PiattaformaQt : public Piattaforma {
     double TwipsPerPixelY() override;
     double ScreenWidth() override;
     double ScreenHeight() override;
-    std::optional<DimensioniPixel> CaricaImmagine(const std::string& file) override;
+    std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override;
     void Ridisegna() override;
 
