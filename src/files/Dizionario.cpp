@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <system_error>
 
@@ -72,15 +73,25 @@ bool LeggiIndice(const fs::path& file, std::array<std::array<std::int32_t, 2>, 1
 }
 
 // Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
-// anything else would put cells on a generated board that no tile can show.
+// anything else would put cells on a generated board that no tile can show. Reading the whole store
+// on every load cost as much as the generation it serves, so the answer is kept for the file as it
+// was checked; a store replaced or rewritten is checked again.
 bool SoloParole(const ArchivioParole& archivio, std::int32_t ultimo) {
-    std::string parola;
-    for (std::int32_t r = 1; r <= ultimo; ++r) {
-        archivio.Leggi(r, parola);
-        for (char ch : parola)
-            if (ch < 'A' || ch > 'Z') return false;
+    struct Controllo {
+        IdentitaFile file;
+        std::int32_t ultimo = 0;
+        bool esito = false;
+    };
+    static std::optional<Controllo> ultimoControllo;
+    if (ultimoControllo && ultimoControllo->file == archivio.Identita() && ultimoControllo->ultimo == ultimo)
+        return ultimoControllo->esito;
+    bool esito = true;
+    for (std::int32_t r = 1; r <= ultimo && esito; ++r) {
+        for (char ch : archivio.Parola(r))
+            if (ch < 'A' || ch > 'Z') esito = false;
     }
-    return true;
+    ultimoControllo = Controllo{archivio.Identita(), ultimo, esito};
+    return esito;
 }
 
 }  // namespace
@@ -116,10 +127,9 @@ void CaricaDizionario(Contesto& c) {
     const bool indiceValido = LeggiIndice(Percorso(c, kFileIndice), indice);
     if (!indiceValido) segnala(kFileIndice);
     ArchivioParole archivio;
-    const bool archivioValido =
-        archivio.Apri(Percorso(c, kFileArchivio)) &&
-        (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
-                           SoloParole(archivio, indice[kLunghezzaMassima][1])));
+    const bool archivioValido = archivio.Apri(Percorso(c, kFileArchivio)) &&
+                                (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
+                                                   SoloParole(archivio, indice[kLunghezzaMassima][1])));
     if (!archivioValido) segnala(kFileArchivio);
     m.IndiceLunghezze = indiceValido && archivioValido ? indice : decltype(indice){};
 
@@ -152,6 +162,12 @@ bool ArchivioParole::Apri(const fs::path& file) {
     }
     ::close(fd);  // the mapping stays valid without the descriptor
     dimensione_ = st.st_size;
+    identita_ = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), st.st_size,
+                 st.st_mtim.tv_sec * std::int64_t{1000000000} + st.st_mtim.tv_nsec,
+                 st.st_ctim.tv_sec * std::int64_t{1000000000} + st.st_ctim.tv_nsec};
+    // The first 15 bytes belong to no record.
+    const auto records = st.st_size < 15 ? 0 : (st.st_size - 15) / 16;
+    numRecord_ = records > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(records);
     aperto_ = true;
     return true;
 }
@@ -160,34 +176,9 @@ void ArchivioParole::Chiudi() {
     if (dati_) ::munmap(const_cast<char*>(dati_), static_cast<std::size_t>(dimensione_));
     dati_ = nullptr;
     dimensione_ = 0;
+    numRecord_ = 0;
+    identita_ = {};
     aperto_ = false;
-}
-
-std::int32_t ArchivioParole::NumRecord() const {
-    // The first 15 bytes belong to no record.
-    if (dimensione_ < 15) return 0;
-    const auto n = (dimensione_ - 15) / 16;
-    return n > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(n);
-}
-
-std::string ArchivioParole::Leggi(std::int32_t r) const {
-    std::string parola;
-    Leggi(r, parola);
-    return parola;
-}
-
-void ArchivioParole::Leggi(std::int32_t r, std::string& parola) const {
-    if (!aperto_ || r < 1 || r > NumRecord()) {
-        parola.clear();
-        return;
-    }
-    // The generator reads hundreds of thousands of records per puzzle: trim in place, no calls.
-    const char* record = dati_ + (static_cast<std::int64_t>(16) * r - 1);
-    int fine = 16;
-    while (fine > 0 && record[fine - 1] == ' ') --fine;
-    int inizio = 0;
-    while (inizio < fine && record[inizio] == ' ') ++inizio;
-    parola.assign(record + inizio, static_cast<std::size_t>(fine - inizio));
 }
 
 }  // namespace tramelo
