@@ -75,13 +75,16 @@ void MostraIndizio(Contesto& c) {
     std::error_code ec;
     std::string vecchio;
     const bool cEra = fs::is_regular_file(temp, ec) && LeggiFile(temp, vecchio);
-    if (!ScriviAtomico(temp, *byte)) return rifiuta(kFileTemp);
+    // A file that already holds the picture is left alone: a new puzzle is loaded twice on its
+    // commit, and each replace of the file costs a wait on the disk.
+    const bool giaScritto = cEra && vecchio == *byte;
+    if (!giaScritto && !ScriviAtomico(temp, *byte)) return rifiuta(kFileTemp);
     const auto pixel = c.piattaforma.CaricaImmagine(temp.string());
     if (!pixel) {
-        if (cEra)
-            ScriviAtomico(temp, vecchio);
-        else
+        if (!cEra)
             fs::remove(temp, ec);
+        else if (!giaScritto)
+            ScriviAtomico(temp, vecchio);
         return rifiuta(kFileImmagini);
     }
 
