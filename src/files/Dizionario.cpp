@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "app/Testi.h"
@@ -100,10 +100,14 @@ bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::stri
     std::error_code ec;
     std::string testo;
     if (fs::is_directory(file, ec) || !LeggiFile(file, testo)) return false;
-    std::istringstream in(testo);
-    std::string riga;
+    // Split where the text lies: every load of a puzzle reads the catalogue twice.
     righe.clear();
-    while (righe.size() < massimo && LeggiRiga(in, riga)) righe.push_back(riga);
+    for (std::size_t i = 0; i < testo.size() && righe.size() < massimo;) {
+        auto fine = i;
+        while (fine < testo.size() && testo[fine] != '\r' && testo[fine] != '\n') ++fine;
+        righe.emplace_back(testo, i, fine - i);
+        i = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
+    }
     return true;
 }
 

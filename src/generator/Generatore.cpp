@@ -3,6 +3,7 @@
 #include "generator/Generatore.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "app/Testi.h"
@@ -48,32 +49,32 @@ class Sagoma {
   public:
     Sagoma() = default;
     Sagoma(const Module1& m, int riga, int colonna, int direzione) {
+        std::size_t n = 0;
         for (int r = riga, col = colonna; r >= 1 && r <= kRighe && col >= 1 && col <= kColonne;
              r += kPassoRiga[direzione], col += kPassoColonna[direzione]) {
             const int cella = m.Griglia[static_cast<std::size_t>(Indice(r, col))];
-            if (cella != kCellaLibera) {
-                posizione_[static_cast<std::size_t>(fisse_)] = spazio_;
-                lettera_[static_cast<std::size_t>(fisse_)] = static_cast<char>(cella + 64);
-                ++fisse_;
-            }
+            if (cella != kCellaLibera)
+                fisse_[n++] = {static_cast<std::uint8_t>(spazio_), static_cast<char>(cella + 64)};
             ++spazio_;
         }
+        fisse_[n] = {kOltre, 0};
     }
     bool Ammette(std::string_view parola) const {
-        const auto lunghezza = static_cast<int>(parola.size());
-        if (lunghezza > spazio_) return false;
-        for (int i = 0; i < fisse_ && posizione_[static_cast<std::size_t>(i)] < lunghezza; ++i)
-            if (parola[static_cast<std::size_t>(posizione_[static_cast<std::size_t>(i)])] !=
-                lettera_[static_cast<std::size_t>(i)])
-                return false;
+        if (parola.size() > spazio_) return false;
+        for (const Fissa* f = fisse_.data(); f->posizione < parola.size(); ++f)
+            if (parola[f->posizione] != f->lettera) return false;
         return true;
     }
 
   private:
-    int spazio_ = 0;                         // cells from the start cell to the edge of the board
-    int fisse_ = 0;                          // how many of them hold a letter
-    std::array<int, kColonne> posizione_{};  // their places along the path, in path order
-    std::array<char, kColonne> lettera_{};   // and their letters
+    struct Fissa {
+        std::uint8_t posizione;  // place along the path
+        char lettera;
+    };
+    static constexpr std::uint8_t kOltre = 0xFF;  // a place past any word
+    std::size_t spazio_ = 0;                      // cells from the start cell to the edge of the board
+    // The cells that hold a letter, in path order, closed by a place past any word.
+    std::array<Fissa, kColonne + 1> fisse_{{{kOltre, 0}}};
 };
 
 void ImpostaParola(Contesto& c, ArchivioParole& archivio, int record) {
@@ -189,13 +190,14 @@ Esito Genera(Contesto& c) {
     for (int colonna = 1; colonna <= kColonne; ++colonna) {
         m.Direzione = 6;
         if (c.rnd.Intero(2) == 1) m.Direzione = 2;
+        const int riga = m.Direzione == 6 ? 10 : 1;
         // The column as it stands, read once for all its attempts.
-        const Sagoma sagoma(m, m.Direzione == 6 ? 10 : 1, colonna, m.Direzione);
+        const Sagoma sagoma(m, riga, colonna, m.Direzione);
         for (int tentativi = 0;;) {
             m.Piazzata = 0;
             EstraiParola(c, archivio, indice[7][0], indice[10][1]);
             m.Colonna = colonna;
-            m.Riga = m.Direzione == 6 ? 10 : 1;
+            m.Riga = riga;
             if (sagoma.Ammette(m.ParolaCorrente)) InserisciParola(c);
             if (m.Piazzata != 0 || ++tentativi > kTentativiMassimi) break;
         }

@@ -110,6 +110,14 @@ TEST(Dizionario, RecordDellArchivio) {
     for (const auto& [nome, r, parola] : casi) EXPECT_EQ(a.Leggi(r), parola) << nome;
 }
 
+TEST(Dizionario, RigheDiUnFile) {
+    CartellaProva d;
+    d.Scrivi("r.txt", "uno\r\ndue\ntre\r\rcinque\r");
+    std::vector<std::string> righe;
+    ASSERT_TRUE(LeggiRighe(d.percorso() / "r.txt", 4, righe));
+    EXPECT_EQ(righe, (std::vector<std::string>{"uno", "due", "tre", ""}));  // CR LF, LF, CR; 4 at most
+}
+
 TEST(Dizionario, FileMancantiONonValidi) {
     const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
                       kBbb = "dizionari/dizionario.bbb";
