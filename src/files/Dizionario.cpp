@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -75,22 +76,30 @@ bool LeggiIndice(const fs::path& file, std::array<std::array<std::int32_t, 2>, 1
 // Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
 // anything else would put cells on a generated board that no tile can show. Reading the whole store
 // on every load cost as much as the generation it serves, so the answer is kept for the file as it
-// was checked; a store replaced or rewritten is checked again.
+// was checked, and a store replaced or rewritten is checked again. A file changed within the last
+// second is checked every time: its times may not yet tell one write from the next.
 bool SoloParole(const ArchivioParole& archivio, std::int32_t ultimo) {
     struct Controllo {
         IdentitaFile file;
         std::int32_t ultimo = 0;
         bool esito = false;
     };
-    static std::optional<Controllo> ultimoControllo;
-    if (ultimoControllo && ultimoControllo->file == archivio.Identita() && ultimoControllo->ultimo == ultimo)
-        return ultimoControllo->esito;
+    static std::optional<Controllo> noto;
+    const auto& file = archivio.Identita();
+    if (noto && noto->file == file && noto->ultimo == ultimo) return noto->esito;
     bool esito = true;
     for (std::int32_t r = 1; r <= ultimo && esito; ++r) {
         for (char ch : archivio.Parola(r))
             if (ch < 'A' || ch > 'Z') esito = false;
     }
-    ultimoControllo = Controllo{archivio.Identita(), ultimo, esito};
+    const std::int64_t adesso = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count();
+    constexpr std::int64_t kSecondo = 1'000'000'000;
+    if (std::max(file.modifica, file.cambio) < adesso - kSecondo)
+        noto = Controllo{file, ultimo, esito};
+    else
+        noto.reset();
     return esito;
 }
 

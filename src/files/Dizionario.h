@@ -34,7 +34,8 @@ void CaricaDizionario(Contesto& c);
 bool LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std::vector<std::string>& righe);
 
 // What tells one state of a file from another without reading it: a file replaced, or rewritten in
-// place, changes at least one of these.
+// place, changes at least one of these, provided the file system's clock (coarse, a few
+// milliseconds) has moved on since the previous write.
 struct IdentitaFile {
     std::uint64_t dispositivo = 0, inode = 0;
     std::int64_t dimensione = 0, modifica = 0, cambio = 0;  // modification and change times, ns

@@ -118,6 +118,15 @@ TEST(Dizionario, RigheDiUnFile) {
     EXPECT_EQ(righe, (std::vector<std::string>{"uno", "due", "tre", ""}));  // CR LF, LF, CR; 4 at most
 }
 
+// The store is checked once per file, but a digit written in place at once, same size, is still seen.
+TEST(Dizionario, ArchivioRiscrittoSulPosto) {
+    Partita p;
+    ConDati(p).Carica(kTavola, {});
+    p.cartella.Scrivi("dizionari/dizionario.bbb", Archivio(109).replace(40, 1, "1"));
+    p.Ricarica();
+    EXPECT_EQ(p.c.m.IndiceLunghezze[6][1], 0);
+}
+
 TEST(Dizionario, FileMancantiONonValidi) {
     const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
                       kBbb = "dizionari/dizionario.bbb";
