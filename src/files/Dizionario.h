@@ -101,7 +101,7 @@ inline std::string_view ArchivioParole::Parola(std::int32_t r) const {
     const char* record = dati_ + (std::int64_t{16} * r - 1);
     const unsigned lettere = dettaglio::NonBianchi(record);
     if (lettere == 0) return {};
-    const int inizio = std::countr_zero(lettere), fine = std::bit_width(lettere);
+    const int inizio = std::countr_zero(lettere), fine = static_cast<int>(std::bit_width(lettere));
     return {record + inizio, static_cast<std::size_t>(fine - inizio)};
 }
 
