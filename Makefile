@@ -3,6 +3,7 @@ PRESET ?= dev
 BUILD := build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+BENCH_ARGS ?=
 FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria
 
 .PHONY: play test build deps bench fuzz fuzz-build fuzz-smoke asan format clean
@@ -25,7 +26,7 @@ deps:
 bench: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS) --target tramelo_bench
-	build/release/bench/tramelo_bench
+	build/release/bench/tramelo_bench $(BENCH_ARGS)
 
 # The fuzz targets (clang, address and undefined-behaviour sanitizers) in build/fuzz.
 fuzz-build: deps

@@ -85,7 +85,11 @@ void MostraIndizio(Contesto& c) {
     const auto pixel = c.piattaforma.CaricaImmagine(temp.string(), *byte);
     if (!pixel) return rifiuta(kFileImmagini);
     c.avvisoImmagine.clear();
-    if (!ScriviAtomico(temp, *byte) && !c.avvisoFileTemp) {
+    // A file that already holds the picture is left alone: a new puzzle is loaded twice on its
+    // commit, and each replace of the file costs a wait on the disk.
+    std::string vecchio;
+    const bool giaScritto = LeggiFile(temp, vecchio, kLunghezzaMassimaImmagine) && vecchio == *byte;
+    if (!giaScritto && !ScriviAtomico(temp, *byte) && !c.avvisoFileTemp) {
         c.avvisoFileTemp = true;
         c.MsgBox(testi::kFileTempNonScritto + temp.string());
     }

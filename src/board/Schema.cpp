@@ -37,7 +37,7 @@ void AzzeraStato(Contesto& c) {
     m.CelleLibere = m.NumImmagine = m.NumImmagini = m.Piazzata = m.UltimaParola = m.NumParole = 0;
     m.ParolaRiconosciuta = m.ModoSoluzione = 0;
     m.SoluzioneNuova.clear();
-    m.ParolaCorrente.clear();
+    m.ParolaCorrente = {};
 }
 
 }  // namespace

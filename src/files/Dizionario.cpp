@@ -2,11 +2,13 @@
 #include "files/Dizionario.h"
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <system_error>
 
 #include "app/Testi.h"
@@ -76,15 +78,33 @@ bool LeggiIndice(const fs::path& file, IndiceParole& indice) {
 }
 
 // Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
-// anything else would put cells on a generated board that no tile can show.
+// anything else would put cells on a generated board that no tile can show. Reading the whole store
+// on every load cost as much as the generation it serves, so the answer is kept for the file as it
+// was checked, and a store replaced or rewritten is checked again. A file changed within the last
+// second is checked every time: its times may not yet tell one write from the next.
 bool SoloParole(const ArchivioParole& archivio, std::int32_t ultimo) {
-    std::string parola;
-    for (std::int32_t r = 1; r <= ultimo; ++r) {
-        archivio.Leggi(r, parola);
-        for (char ch : parola)
-            if (ch < 'A' || ch > 'Z') return false;
+    struct Controllo {
+        IdentitaFile file;
+        std::int32_t ultimo = 0;
+        bool esito = false;
+    };
+    static std::optional<Controllo> noto;
+    const auto& file = archivio.Identita();
+    if (noto && noto->file == file && noto->ultimo == ultimo) return noto->esito;
+    bool esito = true;
+    for (std::int32_t r = 1; r <= ultimo && esito; ++r) {
+        for (char ch : archivio.Parola(r))
+            if (ch < 'A' || ch > 'Z') esito = false;
     }
-    return true;
+    const std::int64_t adesso = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count();
+    constexpr std::int64_t kSecondo = 1'000'000'000;
+    if (std::max(file.modifica, file.cambio) < adesso - kSecondo)
+        noto = Controllo{file, ultimo, esito};
+    else
+        noto.reset();
+    return esito;
 }
 
 }  // namespace
@@ -101,10 +121,14 @@ bool IndiceUsabile(const IndiceParole& indice) {
 bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
     std::string testo;
     if (!LeggiFile(file, testo, kLimiteTesto)) return false;
-    std::istringstream in(testo);
-    std::string riga;
+    // Split where the text lies: every load of a puzzle reads the catalogue twice.
     righe.clear();
-    while (righe.size() < massimo && LeggiRiga(in, riga)) righe.push_back(riga);
+    for (std::size_t i = 0; i < testo.size() && righe.size() < massimo;) {
+        auto fine = i;
+        while (fine < testo.size() && testo[fine] != '\r' && testo[fine] != '\n') ++fine;
+        righe.emplace_back(testo, i, fine - i);
+        i = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
+    }
     return true;
 }
 
@@ -156,6 +180,11 @@ bool ArchivioParole::Apri(const fs::path& file) {
     std::int64_t dimensione = 0;
     const int fd = ApriFileNormale(file, kLimiteArchivio, dimensione);
     if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return false;
+    }
     if (dimensione > 0) {
         void* p = ::mmap(nullptr, static_cast<std::size_t>(dimensione), PROT_READ, MAP_PRIVATE, fd, 0);
         if (p == MAP_FAILED) {
@@ -166,6 +195,12 @@ bool ArchivioParole::Apri(const fs::path& file) {
     }
     ::close(fd);  // the mapping stays valid without the descriptor
     dimensione_ = dimensione;
+    identita_ = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), st.st_size,
+                 st.st_mtim.tv_sec * std::int64_t{1000000000} + st.st_mtim.tv_nsec,
+                 st.st_ctim.tv_sec * std::int64_t{1000000000} + st.st_ctim.tv_nsec};
+    // The first 15 bytes belong to no record.
+    const auto records = dimensione < 15 ? 0 : (dimensione - 15) / 16;
+    numRecord_ = records > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(records);
     aperto_ = true;
     return true;
 }
@@ -174,34 +209,9 @@ void ArchivioParole::Chiudi() {
     if (dati_) ::munmap(const_cast<char*>(dati_), static_cast<std::size_t>(dimensione_));
     dati_ = nullptr;
     dimensione_ = 0;
+    numRecord_ = 0;
+    identita_ = {};
     aperto_ = false;
-}
-
-std::int32_t ArchivioParole::NumRecord() const {
-    // The first 15 bytes belong to no record.
-    if (dimensione_ < 15) return 0;
-    const auto n = (dimensione_ - 15) / 16;
-    return n > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(n);
-}
-
-std::string ArchivioParole::Leggi(std::int32_t r) const {
-    std::string parola;
-    Leggi(r, parola);
-    return parola;
-}
-
-void ArchivioParole::Leggi(std::int32_t r, std::string& parola) const {
-    if (!aperto_ || r < 1 || r > NumRecord()) {
-        parola.clear();
-        return;
-    }
-    // The generator reads hundreds of thousands of records per puzzle: trim in place, no calls.
-    const char* record = dati_ + (static_cast<std::int64_t>(16) * r - 1);
-    int fine = 16;
-    while (fine > 0 && record[fine - 1] == ' ') --fine;
-    int inizio = 0;
-    while (inizio < fine && record[inizio] == ' ') ++inizio;
-    parola.assign(record + inizio, static_cast<std::size_t>(fine - inizio));
 }
 
 }  // namespace tramelo

@@ -3,6 +3,7 @@
 #include "generator/Generatore.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "app/Testi.h"
@@ -32,13 +33,55 @@ struct Prova {
     int direzione, riga, colonna;
 };
 
-std::size_t Indice(int riga, int colonna) {
-    return static_cast<std::size_t>((riga - 1) * kColonne + colonna - 1);
+int Indice(int riga, int colonna) {
+    return (riga - 1) * kColonne + colonna - 1;
 }
+
+// A cell can take a letter when it is free or already holds that letter.
+bool CellaCompatibile(int cella, char lettera) {
+    return cella == kCellaLibera || cella == static_cast<unsigned char>(lettera) - 64;
+}
+
+// The letters already on the path from one start cell in one direction, read once for many words.
+// Ammette is InserisciParola's own test (room for the word, every cell free or holding the word's
+// letter), so the phases call InserisciParola only for the words it will place: the others, nearly
+// every word tried, it would reject, changing nothing. A sagoma holds while the board does not
+// change, that is until a word is placed.
+class Sagoma {
+  public:
+    Sagoma() = default;
+    Sagoma(const Module1& m, int riga, int colonna, int direzione) {
+        std::size_t n = 0;
+        for (int r = riga, col = colonna; r >= 1 && r <= kRighe && col >= 1 && col <= kColonne;
+             r += kPassoRiga[direzione], col += kPassoColonna[direzione]) {
+            const int cella = m.Griglia[static_cast<std::size_t>(Indice(r, col))];
+            if (cella != kCellaLibera)
+                fisse_[n++] = {static_cast<std::uint8_t>(spazio_), static_cast<char>(cella + 64)};
+            ++spazio_;
+        }
+        fisse_[n] = {kOltre, 0};
+    }
+    bool Ammette(std::string_view parola) const {
+        if (parola.size() > spazio_) return false;
+        for (const Fissa* f = fisse_.data(); f->posizione < parola.size(); ++f)
+            if (parola[f->posizione] != f->lettera) return false;
+        return true;
+    }
+
+  private:
+    struct Fissa {
+        std::uint8_t posizione;  // place along the path
+        char lettera;
+    };
+    static constexpr std::uint8_t kOltre = 0xFF;  // a place past any word
+    std::size_t spazio_ = 0;                      // cells from the start cell to the edge of the board
+    // The cells that hold a letter, in path order, closed by a place past any word.
+    std::array<Fissa, kColonne + 1> fisse_{{{kOltre, 0}}};
+};
 
 void ImpostaParola(Contesto& c, ArchivioParole& archivio, int record) {
     c.m.NumRecord = record;
-    archivio.Leggi(record, c.m.ParolaCorrente);
+    c.m.ParolaCorrente = archivio.Parola(record);
     c.m.LunghezzaCorrente = static_cast<int>(c.m.ParolaCorrente.size());
 }
 
@@ -56,15 +99,19 @@ int ContaLibere(const Contesto& c) {
 }
 
 // Tries the placements in order for each record of length L after the length's first one; stops at
-// the first word placed.
+// the first word placed. The board changes only then, so each path is read once for the whole scan.
 void Scandisci(Contesto& c, ArchivioParole& archivio, int lunghezza, std::span<const Prova> prove) {
+    std::array<Sagoma, 4> sagome;
+    for (std::size_t i = 0; i < prove.size(); ++i)
+        sagome[i] = Sagoma(c.m, prove[i].riga, prove[i].colonna, prove[i].direzione);
     const auto& indice = c.m.IndiceLunghezze[static_cast<std::size_t>(lunghezza)];
     for (int r = indice[0] + 1; r <= indice[1]; ++r) {
         ImpostaParola(c, archivio, r);
-        for (const auto& p : prove) {
-            c.m.Direzione = p.direzione;
-            c.m.Riga = p.riga;
-            c.m.Colonna = p.colonna;
+        for (std::size_t i = 0; i < prove.size(); ++i) {
+            if (!sagome[i].Ammette(c.m.ParolaCorrente)) continue;
+            c.m.Direzione = prove[i].direzione;
+            c.m.Riga = prove[i].riga;
+            c.m.Colonna = prove[i].colonna;
             InserisciParola(c);
             if (c.m.Piazzata == 1) return;
         }
@@ -115,7 +162,7 @@ Esito Genera(Contesto& c) {
     m.UltimaParola = -1;
     m.Griglia.fill(kCellaLibera);
     f.List1.Clear();
-    m.ParolaCorrente.clear();
+    m.ParolaCorrente = {};
     ArchivioParole archivio;
     archivio.Apri(Percorso(c, kFileArchivio));
 
@@ -146,12 +193,15 @@ Esito Genera(Contesto& c) {
     for (int colonna = 1; colonna <= kColonne; ++colonna) {
         m.Direzione = 6;
         if (c.rnd.Intero(2) == 1) m.Direzione = 2;
+        const int riga = m.Direzione == 6 ? 10 : 1;
+        // The column as it stands, read once for all its attempts.
+        const Sagoma sagoma(m, riga, colonna, m.Direzione);
         for (int tentativi = 0;;) {
             m.Piazzata = 0;
             EstraiParola(c, archivio, indice[7][0], indice[10][1]);
             m.Colonna = colonna;
-            m.Riga = m.Direzione == 6 ? 10 : 1;
-            InserisciParola(c);
+            m.Riga = riga;
+            if (sagoma.Ammette(m.ParolaCorrente)) InserisciParola(c);
             if (m.Piazzata != 0 || ++tentativi > kTentativiMassimi) break;
         }
     }
@@ -181,14 +231,25 @@ Esito Genera(Contesto& c) {
     const int ultimoCorto = indice[6][1];
     for (int k = kCelle - 1; k >= 0; --k) {
         if (m.Griglia[static_cast<std::size_t>(k)] != kCellaLibera) continue;
+        const int riga = k / kColonne + 1, colonna = k - (riga - 1) * kColonne + 1;
+        // The eight paths from this cell, read once for all its candidates.
+        std::array<Sagoma, 8> sagome;
+        for (int d = 0; d < 8; ++d) sagome[static_cast<std::size_t>(d)] = Sagoma(m, riga, colonna, d);
+        auto ammessa = [&](int d) { return sagome[static_cast<std::size_t>(d)].Ammette(m.ParolaCorrente); };
         for (int p = 1; p <= ultimoCorto; ++p) {
             ImpostaParola(c, archivio, m.OrdineParoleCorte[static_cast<std::size_t>(p)]);
+            // A word that fits no path from here is passed over whether List1 holds it or not, so
+            // the repeat check is left for the few that fit somewhere.
+            bool ovunque = false;
+            for (int d = 0; d < 8 && !ovunque; ++d) ovunque = ammessa(d);
+            if (!ovunque) continue;
             // List1 is sorted: a binary search finds a word placed before.
             if (std::binary_search(f.List1.items.begin(), f.List1.items.end(), m.ParolaCorrente)) continue;
-            m.Riga = k / kColonne + 1;
-            m.Colonna = k - (m.Riga - 1) * kColonne + 1;
+            m.Riga = riga;
+            m.Colonna = colonna;
             bool piazzata = false;
             for (int d = 0; d < 8 && !piazzata; ++d) {
+                if (!ammessa(d)) continue;
                 m.Direzione = d;
                 InserisciParola(c);
                 piazzata = m.Piazzata == 1;
@@ -198,6 +259,8 @@ Esito Genera(Contesto& c) {
         m.CelleLibere = ContaLibere(c);
         if (m.CelleLibere <= obiettivo) break;
     }
+    archivio.Chiudi();
+    m.ParolaCorrente = {};  // it was a view into the store
     if (m.CelleLibere > 18) return Chiedi(c, testi::kNonChiuso1);
 
     // The picture: the first in shuffled order whose caption has as many letters as the free cells
@@ -252,49 +315,34 @@ void InserisciParola(Contesto& c) {
     const int lunghezza = m.LunghezzaCorrente;
     const int r = m.Riga;
     const int col = m.Colonna;
+    const std::string_view parola = m.ParolaCorrente;
     if (d < 0 || d > 7) return;
-    if (lunghezza < 1 || lunghezza > kLunghezzaPercorso ||
-        lunghezza != static_cast<int>(m.ParolaCorrente.size()))
+    if (lunghezza < 1 || lunghezza > kLunghezzaPercorso || lunghezza != static_cast<int>(parola.size()))
         return;
     if (r < 1 || r > kRighe || col < 1 || col > kColonne) return;
 
-    // Room for the whole word along its rows (or, east and west, its columns).
-    bool spazio = true;
-    switch (d) {
-        case 0:
-            spazio = lunghezza <= 19 - col;
-            break;
-        case 4:
-            spazio = lunghezza <= col;
-            break;
-        case 1:
-        case 2:
-        case 3:
-            spazio = lunghezza <= 11 - r;
-            break;
-        default:
-            spazio = lunghezza <= r;
-            break;
-    }
-    if (!spazio) return;
+    // Room for the whole word. A straight path that starts and ends on the board stays on it, so the
+    // last letter's cell answers both the room test of the word's rows (or, east and west, its
+    // columns) and, on a diagonal, whether the path leaves the board on its side.
+    const int passoR = kPassoRiga[d], passoC = kPassoColonna[d];
+    const int rigaFine = r + (lunghezza - 1) * passoR, colonnaFine = col + (lunghezza - 1) * passoC;
+    if (rigaFine < 1 || rigaFine > kRighe || colonnaFine < 1 || colonnaFine > kColonne) return;
 
-    // The path, letter by letter; a diagonal that leaves the board on its side is rejected at the
-    // first letter off the board, before any cell outside the board is read. The copy stops at the
-    // first cell that holds another letter: VerificaPercorso rejects the word there and reads no
-    // further, and this is the generator's innermost loop.
-    const auto passoR = kPassoRiga[d], passoC = kPassoColonna[d];
-    for (int k = 0; k < lunghezza; ++k) {
-        const int riga = r + k * passoR, colonna = col + k * passoC;
-        if (colonna < 1 || colonna > kColonne || riga < 1 || riga > kRighe) return;
-        const char cella = static_cast<char>(m.Griglia[Indice(riga, colonna)] + 64);
-        m.Percorso[static_cast<std::size_t>(k)] = cella;
-        if (cella != ' ' && cella != m.ParolaCorrente[static_cast<std::size_t>(k)]) break;
-    }
+    // The path, one index step per letter: the first cell holding another letter rejects the word.
+    const int inizio = Indice(r, col), passo = passoR * kColonne + passoC;
+    for (int k = 0, i = inizio; k < lunghezza; ++k, i += passo)
+        if (!CellaCompatibile(m.Griglia[static_cast<std::size_t>(i)], parola[static_cast<std::size_t>(k)]))
+            return;
+
+    // The word fits: VerificaPercorso compares it with the path and records it.
+    for (int k = 0, i = inizio; k < lunghezza; ++k, i += passo)
+        m.Percorso[static_cast<std::size_t>(k)] =
+            static_cast<char>(m.Griglia[static_cast<std::size_t>(i)] + 64);
     VerificaPercorso(c);
     if (m.Piazzata != 1) return;
-    for (int k = 0; k < lunghezza; ++k)
-        m.Griglia[Indice(r + k * passoR, col + k * passoC)] =
-            static_cast<unsigned char>(m.ParolaCorrente[static_cast<std::size_t>(k)]) - 64;
+    for (int k = 0, i = inizio; k < lunghezza; ++k, i += passo)
+        m.Griglia[static_cast<std::size_t>(i)] =
+            static_cast<unsigned char>(parola[static_cast<std::size_t>(k)]) - 64;
 }
 
 void VerificaPercorso(Contesto& c) {
@@ -306,7 +354,7 @@ void VerificaPercorso(Contesto& c) {
     }
     m.Piazzata = 1;
     ++m.UltimaParola;
-    c.f.List1.AddItem(m.ParolaCorrente);
+    c.f.List1.AddItem(std::string(m.ParolaCorrente));
 }
 
 EsitoChiusura ChiudiSchema(Contesto& c) {

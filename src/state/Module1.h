@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tramelo {
 
@@ -58,14 +59,15 @@ struct Module1 {
     int NumImmagini = 0;
 
     // Generator working values.
-    std::string ParolaCorrente;
+    // The current word, seen where it lies: in the open word store during a generation.
+    std::string_view ParolaCorrente;
     int LunghezzaCorrente = 0;
     int NumRecord = 0;
     int Riga = 0;       // generator: start row 1..10; selection check: row 0..9
     int Colonna = 0;    // generator: start column 1..18; selection check: column 0..17
     int Direzione = 0;  // generator: direction 0..7; selection check: axis 0..3
     int Piazzata = 0;
-    int UltimaParola = 0;  // -1..39 during a generation
+    int UltimaParola = 0;             // -1..39 during a generation
     std::array<char, 17> Percorso{};  // the one-character contents of the cells under the word being placed
     int CelleLibere = 0;
     int NumImmagine = 0;

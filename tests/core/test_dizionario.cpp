@@ -111,6 +111,23 @@ TEST(Dizionario, RecordDellArchivio) {
     for (const auto& [nome, r, parola] : casi) EXPECT_EQ(a.Leggi(r), parola) << nome;
 }
 
+TEST(Dizionario, RigheDiUnFile) {
+    CartellaProva d;
+    d.Scrivi("r.txt", "uno\r\ndue\ntre\r\rcinque\r");
+    std::vector<std::string> righe;
+    ASSERT_TRUE(LeggiRighe(d.percorso() / "r.txt", 4, righe));
+    EXPECT_EQ(righe, (std::vector<std::string>{"uno", "due", "tre", ""}));  // CR LF, LF, CR; 4 at most
+}
+
+// The store is checked once per file, but a digit written in place at once, same size, is still seen.
+TEST(Dizionario, ArchivioRiscrittoSulPosto) {
+    Partita p;
+    ConDati(p).Carica(kTavola, {});
+    p.cartella.Scrivi("dizionari/dizionario.bbb", Archivio(109).replace(40, 1, "1"));
+    p.Ricarica();
+    EXPECT_EQ(p.c.m.IndiceLunghezze[6][1], 0);
+}
+
 TEST(Dizionario, FileMancantiONonValidi) {
     const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
                       kBbb = "dizionari/dizionario.bbb";
