@@ -12,12 +12,16 @@ namespace tramelo {
 
 struct Contesto {
     Contesto(Piattaforma& p, std::filesystem::path cartella)
-        : piattaforma(p), cartellaProgramma(std::move(cartella)) {}
+        : piattaforma(p), cartellaProgramma(cartella), cartellaGiocatore(std::move(cartella)) {}
+    Contesto(Piattaforma& p, std::filesystem::path dati, std::filesystem::path giocatore)
+        : piattaforma(p), cartellaProgramma(std::move(dati)), cartellaGiocatore(std::move(giocatore)) {}
 
     Module1 m;
     Form1 f;
     Piattaforma& piattaforma;
-    std::filesystem::path cartellaProgramma;  // the folder of the executable
+    std::filesystem::path cartellaProgramma;  // the data: word store, index, catalogue, pictures
+    std::filesystem::path cartellaGiocatore;  // the player's files: schemi/ and FileTemp.jpg
+    bool soloLettura = false;                 // no player's folder: the shipped puzzle is played
     Casuale rnd;
 
     int MsgBox(const std::string& testo, Pulsanti p = Pulsanti::Ok) { return piattaforma.MsgBox(testo, p); }

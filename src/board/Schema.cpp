@@ -87,7 +87,8 @@ void PreparaSchema(Contesto& c) {
     m.NumColonne = kColonne;
     m.ModoSoluzione = 0;
 
-    const auto file = Percorso(c, kFileSchema);
+    // Without a player's folder the shipped puzzle is played, never written.
+    const auto file = c.soloLettura ? Risolvi(c.cartellaProgramma, kFileSchema) : Percorso(c, kFileSchema);
     const LetturaSchema lettura = LeggiSchema(file);
     if (!lettura.aperto)
         c.MsgBox(std::string(testi::kSchemaMancante) + file.string());
@@ -107,7 +108,8 @@ void PreparaSchema(Contesto& c) {
 
     if (ValIntero(Mid(m.RigaImmagine, 1, 3)) != 0) MostraIndizio(c);
 
-    for (int i = m.NumParole + 1; i <= kMaxParole; ++i) f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();
+    for (int i = m.NumParole + 1; i <= kMaxParole; ++i)
+        f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();
 
     for (int k = 0; k < m.NumRighe * m.NumColonne; ++k) {
         const auto i = static_cast<std::size_t>(k);

@@ -20,6 +20,15 @@ std::string Minuscolo(std::string s) {
     return s;
 }
 
+// The player's files: the library folder, with the current puzzle, and the working picture.
+bool DelGiocatore(std::string_view relativo) {
+    const auto inizio = relativo.find_first_not_of("\\/");
+    if (inizio == std::string_view::npos) return false;
+    const auto fine = relativo.find_first_of("\\/", inizio);
+    const auto parte = Minuscolo(std::string(relativo.substr(inizio, fine - inizio)));
+    return parte == "schemi" || parte == "filetemp.jpg";
+}
+
 }  // namespace
 
 fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
@@ -45,10 +54,13 @@ fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
     return p;
 }
 
-fs::path Percorso(const Contesto& c, std::string_view relativo) { return Risolvi(c.m.Cartella, relativo); }
+fs::path Percorso(const Contesto& c, std::string_view relativo) {
+    return Risolvi(DelGiocatore(relativo) ? c.cartellaGiocatore : fs::path(c.m.Cartella), relativo);
+}
 
 bool ScriviAtomico(const fs::path& destinazione, std::string_view contenuto) {
-    const fs::path temporaneo = destinazione.parent_path() / ("." + destinazione.filename().string() + ".tmp");
+    const fs::path temporaneo =
+        destinazione.parent_path() / ("." + destinazione.filename().string() + ".tmp");
     {
         std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
         if (!out) return false;

@@ -12,7 +12,8 @@ struct Contesto;
 // The existing file or folder whose parts match `relativo` (separators "\" or "/") case-insensitively;
 // a part that matches nothing keeps its own spelling.
 std::filesystem::path Risolvi(const std::filesystem::path& cartella, std::string_view relativo);
-// The same against the context's Cartella.
+// The same against the context's folders: the player's files (schemi/..., FileTemp.jpg) in the player's
+// folder, every other name in the program folder Cartella.
 std::filesystem::path Percorso(const Contesto& c, std::string_view relativo);
 // Writes `contenuto` to `destinazione` through a temporary file in the same folder and a rename, so a
 // failure never leaves a half-written file. False (and the old file untouched) on any error.
