@@ -36,7 +36,9 @@ endforeach()
 add_custom_target(tramelo_risorse ALL DEPENDS ${TRAMELO_COMPRESSI})
 
 set(TRAMELO_DATI_INSTALLATI ${CMAKE_INSTALL_DATADIR}/tramelo)
-install(TARGETS tramelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian keeps the executables of games in <prefix>/games; the game finds its data from either folder.
+set(TRAMELO_BINDIR games CACHE STRING "Folder of the executable below the install prefix (games or bin)")
+install(TARGETS tramelo RUNTIME DESTINATION ${TRAMELO_BINDIR})
 install(DIRECTORY data/dizionari DESTINATION ${TRAMELO_DATI_INSTALLATI})
 install(FILES data/Immagini.txt data/Immagini.jpg DESTINATION ${TRAMELO_DATI_INSTALLATI})
 install(FILES data/schemi/schema.txt DESTINATION ${TRAMELO_DATI_INSTALLATI}/schemi)

@@ -21,6 +21,7 @@ struct Contesto {
     Piattaforma& piattaforma;
     std::filesystem::path cartellaProgramma;  // the data: word store, index, catalogue, pictures
     std::filesystem::path cartellaGiocatore;  // the player's files: schemi/ and FileTemp.jpg
+    bool installata = false;                  // data under <prefix>/share/tramelo, the player's files apart
     bool soloLettura = false;                 // no player's folder: the shipped puzzle is played
     Casuale rnd;
 

@@ -108,8 +108,7 @@ void PreparaSchema(Contesto& c) {
 
     if (ValIntero(Mid(m.RigaImmagine, 1, 3)) != 0) MostraIndizio(c);
 
-    for (int i = m.NumParole + 1; i <= kMaxParole; ++i)
-        f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();
+    for (int i = m.NumParole + 1; i <= kMaxParole; ++i) f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();
 
     for (int k = 0; k < m.NumRighe * m.NumColonne; ++k) {
         const auto i = static_cast<std::size_t>(k);

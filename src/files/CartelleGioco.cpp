@@ -47,7 +47,8 @@ CartelleGioco ScegliCartelle(const fs::path& cartellaEseguibile, const Ambiente&
     const fs::path prefisso = cartellaEseguibile.parent_path();
     const fs::path condivisi = prefisso / "share" / "tramelo";
     std::error_code ec;
-    if (cartellaEseguibile.filename() != "bin" || !fs::is_directory(condivisi, ec))
+    const auto nome = cartellaEseguibile.filename();
+    if ((nome != "bin" && nome != "games") || !fs::is_directory(condivisi, ec))
         return {cartellaEseguibile, cartellaEseguibile, false};
     // A relative $XDG_DATA_HOME is invalid and ignored, as the base directory rules say.
     fs::path base;
@@ -60,7 +61,7 @@ CartelleGioco ScegliCartelle(const fs::path& cartellaEseguibile, const Ambiente&
 
 void PreparaCartellaGiocatore(Contesto& c) {
     auto& giocatore = c.cartellaGiocatore;
-    if (giocatore == c.cartellaProgramma) return;
+    if (!c.installata) return;
     // The data folder is <prefix>/share/tramelo; nothing of the player's may go below the prefix.
     const auto prefisso = c.cartellaProgramma.parent_path().parent_path();
     const bool ammessa = giocatore.is_absolute() && !Dentro(giocatore, prefisso);
