@@ -32,7 +32,8 @@ CartelleGioco ScegliCartelle(const std::filesystem::path& cartellaEseguibile, co
 // For an installed copy: creates the player's folder with its schemi/ and, when it has no current puzzle,
 // copies the shipped one there. When that fails, or the folder is unnamed or lies under the prefix, the
 // player is told, naming the folder, and the shipped puzzle is played read-only (Contesto::soloLettura):
-// every write of the player's files goes to a folder that does not exist and fails with its own message. Does nothing unless Contesto::installata.
+// every write of the player's files goes to a folder that does not exist and fails with its own message.
+// Does nothing unless Contesto::installata.
 void PreparaCartellaGiocatore(Contesto& c);
 
 }  // namespace tramelo
