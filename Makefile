@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio
 
-.PHONY: play test build deps bench fuzz fuzz-build fuzz-smoke asan format clean
+.PHONY: play test build deps package bench fuzz fuzz-build fuzz-smoke asan format clean
 
 play: build
 	cd $(BUILD)/Tramelo && ./tramelo
@@ -21,6 +21,10 @@ build: deps
 
 deps:
 	@scripts/install-deps
+
+# The Debian package $(BUILD)/tramelo_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 bench: deps
 	cmake --preset release >/dev/null
@@ -45,7 +49,7 @@ fuzz: fuzz-build
 asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS) -LE e2e
+	ctest --preset asan -j $(JOBS) -LE e2e -E pacchetto_debian
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
