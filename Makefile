@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 BENCH_ARGS ?=
 FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria
 
-.PHONY: play test build deps bench fuzz fuzz-build fuzz-smoke asan format clean
+.PHONY: play test build deps package bench fuzz fuzz-build fuzz-smoke asan format clean
 
 play: build
 	cd $(BUILD)/Tramelo && ./tramelo
@@ -22,6 +22,10 @@ build: deps
 
 deps:
 	@scripts/install-deps
+
+# The Debian package $(BUILD)/tramelo_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 bench: deps
 	cmake --preset release >/dev/null
@@ -46,7 +50,7 @@ fuzz: fuzz-build
 asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS) -LE e2e
+	ctest --preset asan -j $(JOBS) -LE e2e -E pacchetto_debian
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -13,12 +13,17 @@ namespace tramelo {
 
 struct Contesto {
     Contesto(Piattaforma& p, std::filesystem::path cartella)
-        : piattaforma(p), cartellaProgramma(std::move(cartella)) {}
+        : piattaforma(p), cartellaProgramma(cartella), cartellaGiocatore(std::move(cartella)) {}
+    Contesto(Piattaforma& p, std::filesystem::path dati, std::filesystem::path giocatore)
+        : piattaforma(p), cartellaProgramma(std::move(dati)), cartellaGiocatore(std::move(giocatore)) {}
 
     Module1 m;
     Form1 f;
     Piattaforma& piattaforma;
-    std::filesystem::path cartellaProgramma;  // the folder of the executable
+    std::filesystem::path cartellaProgramma;  // the data: word store, index, catalogue, pictures
+    std::filesystem::path cartellaGiocatore;  // the player's files: schemi/ and FileTemp.jpg
+    bool installata = false;                  // data under <prefix>/share/tramelo, the player's files apart
+    bool soloLettura = false;                 // no player's folder: the shipped puzzle is played
     Casuale rnd;
     // Notices not repeated while nothing changes: the unusable data files last named, the last reason a
     // picture could not be shown (cleared when one is), FileTemp.jpg not writable (once per run).

@@ -42,6 +42,9 @@ inline constexpr const char* kSchemaScomparso = "Lo schema scelto non si pu\xF2 
 inline constexpr const char* kSostituzioneFallita =
     "Impossibile sostituire lo schema corrente, che resta com'era:\r";
 inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo schema:\r";
+inline constexpr const char* kCartellaGiocatoreMancante =
+    "Impossibile creare la cartella dei tuoi schemi: si gioca lo schema fornito con il gioco, "
+    "ma non si potr\xE0 salvare nulla.\r";
 
 // Data files that cannot be used; each message is followed by the file names, one a line.
 inline constexpr const char* kDatiNuoviSchemi =

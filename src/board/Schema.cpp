@@ -85,7 +85,8 @@ void PreparaSchema(Contesto& c) {
     m.NumColonne = kColonne;
     m.ModoSoluzione = 0;
 
-    const auto file = Percorso(c, kFileSchemaCorrente);
+    // Without a player's folder the shipped puzzle is played, never written.
+    const auto file = c.soloLettura ? Risolvi(c.cartellaProgramma, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
     const LetturaSchema lettura = LeggiSchema(file);
     if (!lettura.aperto)
         c.MsgBox(std::string(testi::kSchemaMancante) + file.string());

@@ -43,6 +43,15 @@ bool ScriviTutto(int fd, std::string_view contenuto) {
     return true;
 }
 
+// The player's files: the library folder, with the current puzzle, and the working picture.
+bool DelGiocatore(std::string_view relativo) {
+    const auto inizio = relativo.find_first_not_of("\\/");
+    if (inizio == std::string_view::npos) return false;
+    const auto fine = relativo.find_first_of("\\/", inizio);
+    const auto parte = Minuscolo(std::string(relativo.substr(inizio, fine - inizio)));
+    return parte == "schemi" || parte == "filetemp.jpg";
+}
+
 }  // namespace
 
 fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
@@ -70,7 +79,7 @@ fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
 }
 
 fs::path Percorso(const Contesto& c, std::string_view relativo) {
-    return Risolvi(c.m.Cartella, relativo);
+    return Risolvi(DelGiocatore(relativo) ? c.cartellaGiocatore : fs::path(c.m.Cartella), relativo);
 }
 
 bool ScriviAtomico(const fs::path& destinazione, std::string_view contenuto) {

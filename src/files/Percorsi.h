@@ -27,7 +27,8 @@ inline constexpr std::int64_t kLimiteImmagini = 256 * 1024 * 1024;  // picture s
 // a part that matches nothing keeps its own spelling. Among several matches the exact spelling wins,
 // then the first name in byte order, so every call gives the same file.
 std::filesystem::path Risolvi(const std::filesystem::path& cartella, std::string_view relativo);
-// The same against the context's Cartella.
+// The same against the context's folders: the player's files (schemi/..., FileTemp.jpg) in the player's
+// folder, every other name in the program folder Cartella.
 std::filesystem::path Percorso(const Contesto& c, std::string_view relativo);
 // Writes `contenuto` to `destinazione` through a new temporary file with an unpredictable name beside it
 // (created exclusively, never through a link) and a rename, so a failure never leaves a half-written

@@ -59,9 +59,14 @@ avvia_xvfb() {
     fallisci "nessun display libero per Xvfb"
 }
 
-# avvia_gioco: starts the game in its program folder and waits for its window and its first paint.
+# avvia_gioco [COMMAND...]: starts the game (by default the one in its program folder) and waits for its
+# window and its first paint.
 avvia_gioco() {
-    (cd "$E2E_TMP/Tramelo" && exec ./tramelo) >"$E2E_TMP/gioco.log" 2>&1 &
+    if [[ $# -gt 0 ]]; then
+        (cd / && exec "$@") >"$E2E_TMP/gioco.log" 2>&1 &
+    else
+        (cd "$E2E_TMP/Tramelo" && exec ./tramelo) >"$E2E_TMP/gioco.log" 2>&1 &
+    fi
     GIOCO_PID=$!
     WID=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tramelo$' | head -n 1) ||
         fallisci "la finestra Tramelo non compare"
@@ -169,4 +174,23 @@ clicca_menu() {
     x=$(voce_menu "$1") || fallisci "voce di menu $1 non trovata"
     xdotool mousemove --sync "$x" $(((Y + AREA_Y) / 2)) click 1
     sleep 0.3
+}
+
+# premi_invio: waits for a message box (a second window titled Tramelo) and closes it with Return.
+premi_invio() {
+    local i w box=""
+    for i in $(seq 1 50); do
+        for w in $(xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null); do
+            [[ "$w" != "$WID" ]] && box=$w
+        done
+        [[ -n "$box" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$box" ]] || fallisci "nessun messaggio da chiudere"
+    xdotool windowfocus --sync "$box" key Return
+    for i in $(seq 1 50); do
+        xdotool search --onlyvisible --name '^Tramelo$' | grep -qx "$box" || return 0
+        sleep 0.1
+    done
+    fallisci "il messaggio non si chiude con Invio"
 }

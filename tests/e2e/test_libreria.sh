@@ -4,25 +4,6 @@
 # Usage: test_libreria.sh <tramelo executable> <data folder>
 source "$(dirname "$0")/lib.sh"
 
-# premi_invio: waits for a message box (a second window titled Tramelo) and closes it with Return.
-premi_invio() {
-    local i w box=""
-    for i in $(seq 1 50); do
-        for w in $(xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null); do
-            [[ "$w" != "$WID" ]] && box=$w
-        done
-        [[ -n "$box" ]] && break
-        sleep 0.1
-    done
-    [[ -n "$box" ]] || fallisci "nessun messaggio da chiudere"
-    xdotool windowfocus --sync "$box" key Return
-    for i in $(seq 1 50); do
-        xdotool search --onlyvisible --name '^Tramelo$' | grep -qx "$box" || return 0
-        sleep 0.1
-    done
-    fallisci "il messaggio non si chiude con Invio"
-}
-
 # foto NAME: keeps the last screenshot when TRAMELO_E2E_FOTO names a folder.
 foto() { if [[ -n "${TRAMELO_E2E_FOTO:-}" ]]; then cp "$SHOT" "$TRAMELO_E2E_FOTO/$1.png"; fi; }
 

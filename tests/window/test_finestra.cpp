@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QTimer>
 #include <filesystem>
@@ -307,6 +308,8 @@ TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     ASSERT_TRUE(t.w->Stampa(printer));
 
     QFile file(QString::fromStdString(pdf.string()));
@@ -316,4 +319,25 @@ TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     // Letters are text and tiles are shapes, so the page is sharp at any size: no picture of the screen.
     EXPECT_TRUE(dati.contains("/Font"));
     EXPECT_FALSE(dati.contains("/Subtype /Image"));
+    // The window is wider than tall: the A4 page is turned, with margins all round.
+    EXPECT_TRUE(dati.contains("/MediaBox [0 0 842")) << dati.mid(dati.indexOf("/MediaBox"), 40).toStdString();
+    const QMarginsF margini = printer.pageLayout().margins(QPageLayout::Millimeter);
+    for (double m : {margini.left(), margini.top(), margini.right(), margini.bottom()})
+        EXPECT_GE(m, qt::FinestraTramelo::kMarginePagina - 0.5);
+
+    // On the printable part the window fills the width and is centred: as much blank above as below.
+    const QRectF pagina = printer.pageLayout().paintRect(QPageLayout::Point);
+    QImage foglio(pagina.size().toSize(), QImage::Format_RGB32);
+    foglio.fill(Qt::white);
+    QPainter p(&foglio);
+    t.w->DisegnaSuPagina(p, QRectF(QPointF(0, 0), pagina.size()));
+    p.end();
+    QRect disegnato;
+    for (int y = 0; y < foglio.height(); ++y)
+        for (int x = 0; x < foglio.width(); ++x)
+            if (foglio.pixel(x, y) != qRgb(255, 255, 255)) disegnato |= QRect(x, y, 1, 1);
+    EXPECT_LE(disegnato.left(), 1);
+    EXPECT_GE(disegnato.right(), foglio.width() - 2);
+    EXPECT_NEAR(disegnato.top(), foglio.height() - 1 - disegnato.bottom(), 2);
+    EXPECT_GT(disegnato.top(), 20) << "scaled to the width, so blank above and below";
 }

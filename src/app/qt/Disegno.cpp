@@ -131,14 +131,19 @@ void DisegnaCredito(QPainter& p, const QRectF& r) {
 
 const char* const kPuntiIstruzioni[] = {
     "Con il tasto sinistro del mouse si selezionano (o si deselezionano), una per volta, le lettere "
-    "delle parole elencate nello schema.",
-    "Le parole sono disposte in tutte le direzioni, comprese le diagonali.",
-    "Una parola trovata viene cancellata automaticamente.",
-    "Le lettere rimaste, lette in ordine, formano la soluzione.",
-    "Il tasto Esc deseleziona tutte le lettere selezionate.",
-    "Con il comando Nuovo schema si possono creare quanti schemi nuovi si desidera; schemi diversi "
-    "possono avere la stessa soluzione.",
-    "La creazione di uno schema richiede alcuni secondi e talvolta deve essere ripetuta.",
+    "delle parole elencate sotto la tavola. Il tasto Esc deseleziona tutte le lettere.",
+    "Le parole sono disposte in tutte le direzioni, comprese le diagonali. Una parola trovata viene "
+    "cancellata automaticamente.",
+    "L’immagine accanto alla tavola è l’indizio: le lettere rimaste, lette riga per riga, "
+    "ne formano la didascalia, che è la soluzione.",
+    "Ricomincia riprende lo schema da capo, Soluzione mostra tutte le parole e la soluzione, Stampa "
+    "schema stampa la finestra.",
+    "Nuovo schema crea uno schema nuovo, quante volte si desidera; schemi diversi possono avere la stessa "
+    "soluzione. Se un tentativo non riesce, un messaggio chiede se riprovare.",
+    "Salva schema conserva lo schema in corso nella libreria; Carica schema ne riprende uno salvato e "
+    "Cancella schema ne elimina: entrambi aprono l’elenco degli schemi salvati, in cui si sceglie "
+    "con un clic.",
+    "Per chiudere queste istruzioni si sceglie Esci da Istruzioni nel menu, oppure si fa clic qui.",
 };
 
 // The instructions panel, its text sized to fill the panel.

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QWheelEvent>
 #include <algorithm>
@@ -162,16 +161,37 @@ void FinestraTramelo::Posiziona() {
 }
 
 bool FinestraTramelo::Stampa(QPrinter& printer) {
+    const QRectF area = scala_.Area(c_.f);
+    if (area.isEmpty()) return false;
+    // Margins on every side, then the orientation in which the window comes out largest.
+    printer.setPageMargins(QMarginsF(kMarginePagina, kMarginePagina, kMarginePagina, kMarginePagina),
+                           QPageLayout::Millimeter);
+    auto fattore = [&](QPageLayout::Orientation o) {
+        QPageLayout l = printer.pageLayout();
+        l.setOrientation(o);
+        const QRectF r = l.paintRect(QPageLayout::Point);
+        return std::min(r.width() / area.width(), r.height() / area.height());
+    };
+    printer.setPageOrientation(fattore(QPageLayout::Landscape) > fattore(QPageLayout::Portrait)
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
     QPainter p;
     if (!p.begin(&printer)) return false;
     const QRectF pagina = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (pagina.isEmpty()) return p.end(), false;
+    DisegnaSuPagina(p, QRectF(QPointF(0, 0), pagina.size()));
+    return p.end();
+}
+
+void FinestraTramelo::DisegnaSuPagina(QPainter& p, const QRectF& pagina) {
     const QRectF area = scala_.Area(c_.f);
-    if (area.isEmpty() || pagina.isEmpty()) return p.end(), false;
     const double fattore = std::min(pagina.width() / area.width(), pagina.height() / area.height());
-    p.translate((pagina.width() - area.width() * fattore) / 2, 0);
+    p.save();
+    p.translate(pagina.left() + (pagina.width() - area.width() * fattore) / 2,
+                pagina.top() + (pagina.height() - area.height() * fattore) / 2);
     p.scale(fattore, fattore);
     DisegnaForm(p, c_.f, scala_, immagini_, area_->PrimaVoceFile());
-    return p.end();
+    p.restore();
 }
 
 void FinestraTramelo::closeEvent(QCloseEvent* e) {
@@ -180,26 +200,11 @@ void FinestraTramelo::closeEvent(QCloseEvent* e) {
 }
 
 QIcon IconaTramelo() {
-    QPixmap icona(32, 32);
-    icona.fill(Qt::transparent);
-    QPainter p(&icona);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(0, 64, 64), 1));
-    p.setBrush(QColor(0, 96, 96));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(5, 5, 22, 22), 3, 3);
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(19);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 64, 64));
-    p.drawText(QRectF(5, 5, 22, 22), Qt::AlignCenter, QStringLiteral("T"));
-    p.setPen(QPen(QColor(255, 0, 0), 1.6));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(3.5, 3.5, 25, 25));
-    return QIcon(icona);
+    QIcon icona;
+    for (const int lato : {16, 24, 32, 48, 64, 128, 256})
+        icona.addFile(
+            QStringLiteral(":/icone/%1x%1/apps/%2.png").arg(lato).arg(QLatin1String(kIdApplicazione)));
+    return icona;
 }
 
 }  // namespace tramelo::qt

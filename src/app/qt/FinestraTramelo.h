@@ -12,6 +12,7 @@
 #include "app/qt/ImmaginiQt.h"
 
 class QAction;
+class QPainter;
 class QPrinter;
 
 namespace tramelo::qt {
@@ -51,8 +52,12 @@ class FinestraTramelo : public QMainWindow {
     void Ridisegna();
     // Places the window where the model says once the layout was scaled to the screen.
     void Posiziona();
-    // Paints the client area on a printer, sharp at its resolution, fitted to the page.
+    // Paints the client area on a printer as vectors: the page turned the way the area comes out
+    // largest, kMarginePagina millimetres of margin, the area scaled to the printable part and centred.
     bool Stampa(QPrinter& printer);
+    // The client area scaled to fit `pagina` (device pixels) and centred in it.
+    void DisegnaSuPagina(QPainter& p, const QRectF& pagina);
+    static constexpr double kMarginePagina = 12;
 
     Contesto& contesto() { return c_; }
     ImmaginiQt& immagini() { return immagini_; }
@@ -72,7 +77,9 @@ class FinestraTramelo : public QMainWindow {
     std::array<QAction*, 8> azioni_{};
 };
 
-// The 32 x 32 window icon, drawn in code.
+// The application id the desktop entry, the metadata and the icons are named after.
+inline constexpr const char* kIdApplicazione = TRAMELO_ID;
+// The game's icon at every size, rendered at build time from resources/<id>.svg.
 QIcon IconaTramelo();
 
 }  // namespace tramelo::qt

@@ -1,0 +1,74 @@
+// The program folder of a copy the player owns, or the data and player's folders of an installed copy.
+#include "files/CartelleGioco.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "app/Contesto.h"
+#include "app/Testi.h"
+#include "files/Percorsi.h"
+
+namespace fs = std::filesystem;
+
+namespace tramelo {
+
+namespace {
+
+// Nothing can be created below a device file, not even by root: the player's files of a game that has
+// no folder for them go there, so every write of theirs fails instead of landing anywhere else.
+constexpr const char* kNessunaCartella = "/dev/null/tramelo";
+
+// True when `p` is `cartella` or lies below it, links resolved.
+bool Dentro(const fs::path& p, const fs::path& cartella) {
+    std::error_code ec;
+    const auto a = fs::weakly_canonical(p, ec);
+    if (ec) return true;
+    const auto b = fs::weakly_canonical(cartella, ec);
+    if (ec) return true;
+    return std::mismatch(b.begin(), b.end(), a.begin(), a.end()).first == b.end();
+}
+
+// The player's folder with its schemi/ and a current puzzle, the shipped one when it had none.
+bool Crea(const fs::path& giocatore, const fs::path& dati) {
+    std::error_code ec;
+    fs::create_directories(giocatore / "schemi", ec);
+    if (ec || !fs::is_directory(giocatore / "schemi", ec)) return false;
+    if (fs::exists(Risolvi(giocatore, kFileSchemaCorrente), ec)) return true;
+    std::string spedito;
+    // No shipped puzzle: the start-up names the missing file of the player's folder, as for any copy.
+    if (!LeggiFile(Risolvi(dati, kFileSchemaCorrente), spedito, kLimiteSchema)) return true;
+    return ScriviAtomico(giocatore / "schemi" / "schema.txt", spedito);
+}
+
+}  // namespace
+
+CartelleGioco ScegliCartelle(const fs::path& cartellaEseguibile, const Ambiente& ambiente) {
+    const fs::path prefisso = cartellaEseguibile.parent_path();
+    const fs::path condivisi = prefisso / "share" / "tramelo";
+    std::error_code ec;
+    const auto nome = cartellaEseguibile.filename();
+    if ((nome != "bin" && nome != "games") || !fs::is_directory(condivisi, ec))
+        return {cartellaEseguibile, cartellaEseguibile, false};
+    // A relative $XDG_DATA_HOME is invalid and ignored, as the base directory rules say.
+    fs::path base;
+    if (fs::path(ambiente.xdgDataHome).is_absolute())
+        base = ambiente.xdgDataHome;
+    else if (fs::path(ambiente.home).is_absolute())
+        base = fs::path(ambiente.home) / ".local" / "share";
+    return {condivisi, base.empty() ? fs::path() : (base / "tramelo").lexically_normal(), true};
+}
+
+void PreparaCartellaGiocatore(Contesto& c) {
+    auto& giocatore = c.cartellaGiocatore;
+    if (!c.installata) return;
+    // The data folder is <prefix>/share/tramelo; nothing of the player's may go below the prefix.
+    const auto prefisso = c.cartellaProgramma.parent_path().parent_path();
+    const bool ammessa = giocatore.is_absolute() && !Dentro(giocatore, prefisso);
+    if (ammessa && Crea(giocatore, c.cartellaProgramma)) return;
+    c.soloLettura = true;
+    c.MsgBox(testi::kCartellaGiocatoreMancante +
+             (giocatore.empty() ? std::string("$XDG_DATA_HOME/tramelo") : giocatore.string()));
+    if (!ammessa) giocatore = kNessunaCartella;
+}
+
+}  // namespace tramelo
