@@ -132,7 +132,7 @@ TEST(CartelleGioco, SenzaCartellaSiGiocaLoSchemaSpeditoSenzaScrivere) {
         ASSERT_FALSE(p.messaggi.empty());
         EXPECT_EQ(p.messaggi[0].testo, testi::kCartellaGiocatoreMancante + caso.nominata.string());
         Form_Initialize(c);
-        EXPECT_EQ(c.f.Label2[0].Caption, "ASSIMILARE") << "lo schema spedito sulla tavola";
+        EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
         mnuSalvaSchema_Click(c);
         mnuNS_Click(c);
         EXPECT_EQ(Istantanea(i.radice.percorso()), prima);

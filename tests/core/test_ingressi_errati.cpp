@@ -240,7 +240,7 @@ TEST(IngressiErrati, Catalogo) {
         {"catalogo vuoto", kCatalogo, [](auto&, auto& b) { b.clear(); }, kCatalogo, true},
         {"catalogo troncato dopo un byte", kCatalogo, [](auto&, auto& b) { b.resize(1); }, kCatalogo, true},
         {"catalogo troncato prima dell'immagine dello schema", kCatalogo, [](auto&, auto& b) {
-             b.resize(b.size() / 4 + 7); }, kCatalogo},
+             b.resize(b.size() / 8 + 7); }, kCatalogo},
         {"catalogo di byte casuali", kCatalogo, [](auto&, auto& b) { b = Casuali(b.size(), 3); }, kCatalogo, true},
         {"catalogo con righe lunghissime", kCatalogo, [](auto&, auto& b) {
              b = Allunga(b.substr(0, b.find("\r\n") + 2), 100000, 'Z') + b.substr(b.find("\r\n") + 2); }, kCatalogo},
