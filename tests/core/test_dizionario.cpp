@@ -1,4 +1,4 @@
-// The catalogue and length-index loader, the shuffled orders and the word store reader.
+// The catalogue and length-index loader, the shuffled orders, the word store reader, what the loader refuses.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -50,12 +50,12 @@ Partita& ConDati(Partita& p) {
 
 TEST(Dizionario, CampiDelCatalogo) {
     struct Caso {
-        const char *nome, *riga, *campo, *nome3, *nome2;
+        const char *riga, *campo, *nome3, *nome2;
     } casi[] = {
-        {"torre di pisa", "xxxx12345 LA TORRE DI PISAyyyy", "12345", "LA TORRE DI PISA", "LATORREDIPISA"},
-        {"14 caratteri: nome vuoto", "xxxx00010 yyyy", "00010", "", ""},
-        {"13 caratteri: tiene il numero, senza nome", "xxxx00020 yyy", "00020", "", ""},
-        {"campo con blank iniziali", "0005  250 A  B jpg", "  250", "A  B", "AB"},
+        {"xxxx12345 LA TORRE DI PISAyyyy", "12345", "LA TORRE DI PISA", "LATORREDIPISA"},
+        {"xxxx00010 yyyy", "00010", "", ""},  // 14 characters: an empty name
+        {"xxxx00020 yyy", "00020", "", ""},   // 13: no name, the line still counts
+        {"0005  250 A  B jpg", "  250", "A  B", "AB"},
     };
     Partita p;
     std::string testo;
@@ -65,8 +65,8 @@ TEST(Dizionario, CampiDelCatalogo) {
     ASSERT_EQ(p.c.m.NumImmagini, 600);
     for (std::size_t k = 1; k <= std::size(casi); ++k) {
         const auto& v = p.c.m.TabellaImmagini[k];
-        const auto& c = casi[k - 1];
-        EXPECT_TRUE(v[1] == c.campo && v[2] == c.nome2 && v[3] == c.nome3) << c.nome;
+        EXPECT_EQ(v[1] + "|" + v[2] + "|" + v[3],
+                  std::string(casi[k - 1].campo) + "|" + casi[k - 1].nome2 + "|" + casi[k - 1].nome3);
     }
     p.cartella.Scrivi("Immagini.txt", Catalogo(1));
     p.Ricarica();
@@ -101,14 +101,10 @@ TEST(Dizionario, RecordDellArchivio) {
     d.Scrivi("a.bbb", "HHHHHHHHHHHHHHZALBERO           PONTE          MONTAGNA");
     ArchivioParole a;
     ASSERT_TRUE(a.Apri(d.percorso() / "a.bbb"));
-    const std::tuple<const char*, std::int32_t, const char*> casi[] = {
-        {"record 1 dall'offset 15", 1, "ALBERO"},
-        {"record 2 dall'offset 31, blank tolti", 2, "PONTE"},
-        {"record incompleto in fondo", 3, ""},
-        {"oltre la fine", 1000000, ""},
-        {"record 0", 0, ""},
-        {"dopo una lettura fallita", 1, "ALBERO"}};
-    for (const auto& [nome, r, parola] : casi) EXPECT_EQ(a.Leggi(r), parola) << nome;
+    // Record 1 from offset 15, record 2 from 31 trimmed, an incomplete record, beyond the end, record 0.
+    for (const auto& [r, parola] :
+         {std::pair{1, "ALBERO"}, {2, "PONTE"}, {3, ""}, {1000000, ""}, {0, ""}, {1, "ALBERO"}})
+        EXPECT_EQ(a.Leggi(r), parola) << r;
 }
 
 TEST(Dizionario, RigheDiUnFile) {
@@ -128,41 +124,34 @@ TEST(Dizionario, ArchivioRiscrittoSulPosto) {
     EXPECT_EQ(p.c.m.IndiceLunghezze[6][1], 0);
 }
 
+// What the loader refuses: the file named in one message, its tables left empty, the puzzle still loaded.
 TEST(Dizionario, FileMancantiONonValidi) {
     const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
                       kBbb = "dizionari/dizionario.bbb";
-    struct Caso {
-        const char* nome;
-        std::function<void(const CartellaProva&)> guasta;
-        std::vector<std::string> nominati;
-    } casi[] = {
-        {"catalogo mancante", [&](auto& d) { fs::remove(d.percorso() / kCat); }, {kCat}},
-        {"indice di 10 righe", [&](auto& d) { d.Scrivi(kIndice, Indice(10)); }, {kIndice}},
-        {"indice non numerico",
-         [&](auto& d) { d.Scrivi(kIndice, Indice().replace(3, 6, "abcdef")); },
-         {kIndice}},
-        {"buco tra lunghezze",
-         [&](auto& d) { d.Scrivi(kIndice, Indice().replace(21, 6, "000042")); },
-         {kIndice}},
-        {"oltre 15000 corte", [&](auto& d) { d.Scrivi(kIndice, Indice(11, 15001)); }, {kIndice}},
-        {"archivio più corto dell'indice", [&](auto& d) { d.Scrivi(kBbb, Archivio(108)); }, {kBbb}},
-        {"tutti mancanti: un messaggio",
-         [&](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
+    auto scrivi = [](std::string f, std::string testo) { return [=](auto& d) { d.Scrivi(f, testo); }; };
+    const std::pair<std::function<void(const CartellaProva&)>, std::vector<std::string>> casi[] = {
+        {[&](auto& d) { fs::remove(d.percorso() / kCat); }, {kCat}},
+        {scrivi(kIndice, Indice(10)), {kIndice}},                         // 10 lines
+        {scrivi(kIndice, Indice().replace(3, 6, "abcdef")), {kIndice}},   // not a number
+        {scrivi(kIndice, Indice().replace(21, 6, "000042")), {kIndice}},  // a gap between lengths
+        {scrivi(kIndice, Indice(11, 15001)), {kIndice}},                  // over 15000 short words
+        {scrivi(kBbb, Archivio(108)), {kBbb}},                            // shorter than the index
+        {scrivi(kBbb, Archivio(108) + "abcdefghijklmnop"), {kBbb}},       // a word not in capitals
+        {[&](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
          {kCat, kIndice, kBbb}},
     };
-    for (const auto& c : casi) {
+    for (const auto& [guasta, nominati] : casi) {
         Partita p;
-        c.guasta(ConDati(p).cartella);
+        guasta(ConDati(p).cartella);
         p.Carica(kTavola, {});
         std::string atteso = testi::kDatiNuoviSchemi;
-        for (const auto& f : c.nominati) atteso += "\r" + (p.cartella.percorso() / f).string();
-        ASSERT_EQ(p.piattaforma.messaggi.size(), 1u) << c.nome;
-        EXPECT_EQ(p.piattaforma.messaggi[0].testo, atteso) << c.nome;
+        for (const auto& f : nominati) atteso += "\r" + (p.cartella.percorso() / f).string();
+        EXPECT_EQ(p.piattaforma.Testi(), std::vector<std::string>{atteso});
         const auto& m = p.c.m;
-        const bool senzaDizionario = c.nominati.back() != kCat;
-        EXPECT_EQ(m.NumImmagini, c.nominati.front() == kCat ? 0 : 30) << c.nome;
-        EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100) << c.nome;
-        EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario) << c.nome;
-        EXPECT_EQ(m.Griglia[17], 'R' - 64) << c.nome << ": the puzzle is still loaded";
+        const bool senzaDizionario = nominati.back() != kCat;
+        EXPECT_EQ(m.NumImmagini, nominati.front() == kCat ? 0 : 30) << atteso;
+        EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100) << atteso;
+        EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario) << atteso;
+        EXPECT_EQ(m.Griglia[17], 'R' - 64) << atteso;
     }
 }

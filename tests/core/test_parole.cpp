@@ -29,11 +29,8 @@ std::vector<std::string> NonTrovate(const Partita& p) {
 }  // namespace
 
 TEST(Parole, DirezioniECelleDelleParole) {
-    struct Caso {
-        const char* nome;
-        const char* parola;
-        int codice, prima, ultima;  // prima < 0: not on the board
-    } casi[] = {
+    const std::tuple<const char*, const char*, int, int, int> casi[] = {
+        // name, word, direction code, first and last cell (-1: not on the board)
         {"riga da sinistra", "SOLE", 1, 20, 23},
         {"riga da destra", "LUNA", 5, 10, 13},
         {"colonna in giù", "PERA", 3, 36, 90},
@@ -46,30 +43,35 @@ TEST(Parole, DirezioniECelleDelleParole) {
         {"rovescia in riga 2 prima che diritta in riga 7", "DUE", 5, 50, 52},
         {"palindromo in colonna", "OSSO", 3, 92, 146},
         {"diagonale dall'angolo in alto a sinistra", "GATTO", 2, 0, 76},
+        {"diagonale sotto quella d'angolo, all'indietro", "SOA", 6, 90, 128},
         {"minuscole nell'elenco", "nOcE", 2, 46, 103},
         {"divisa fra due righe", "TOPO", 0, -1, -1},
         {"su una cella nascosta", "caff\xE8", 0, -1, -1},
+        {"solo con una riga oltre l'ultima", "PZZZC", 0, -1, -1},
     };
     std::vector<std::string> parole;
-    for (const auto& c : casi) parole.push_back(c.parola);
+    for (const auto& c : casi) parole.push_back(std::get<1>(c));
     Partita p;
     p.Carica(kDirezioni, parole, "SOLUZIONE");
-    const std::vector<std::string> mancanti{" Non trovata TOPO", " Non trovata caff\xE8", " Non trovata TOPO",
-                                            " Non trovata caff\xE8"};
-    EXPECT_EQ(NonTrovate(p), mancanti);  // once from each search at the load
+    std::vector<std::string> mancanti;  // once from each search at the load
+    for (int volta = 0; volta < 2; ++volta)
+        for (const auto& c : casi)
+            if (std::get<3>(c) < 0) mancanti.push_back(" Non trovata " + std::string(std::get<1>(c)));
+    EXPECT_EQ(NonTrovate(p), mancanti);
     EXPECT_EQ(p.c.f.Label1[1].Caption, "");
 
     mnuSoluzione_Click(p.c);
-    EXPECT_EQ(NonTrovate(p).size(), 6u);
+    EXPECT_EQ(NonTrovate(p).size(), mancanti.size() * 3 / 2);
     for (std::size_t w = 0; w < std::size(casi); ++w) {
-        const auto& c = casi[w];
+        const auto& [nome, parola, codice, prima, ultima] = casi[w];
         const auto& linea = p.c.f.Line1[w];
-        EXPECT_EQ(p.c.m.DirezioneParola[w], c.codice) << c.nome;
-        EXPECT_EQ(linea.Visible, c.prima >= 0) << c.nome;
-        EXPECT_EQ(p.c.f.Label2[w].Enabled, c.prima < 0) << c.nome;
-        if (c.prima < 0) continue;
-        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), test::PuntoLinea(c.prima)) << c.nome;
-        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), test::PuntoLinea(c.ultima)) << c.nome;
+        EXPECT_EQ(p.c.m.DirezioneParola[w], codice) << nome;
+        EXPECT_EQ(linea.Visible, prima >= 0) << nome;
+        EXPECT_EQ(p.c.f.Label2[w].Enabled, prima < 0) << nome;
+        if (prima < 0) continue;
+        EXPECT_EQ(std::make_tuple(linea.X1, linea.Y1, linea.X2, linea.Y2),
+                  std::tuple_cat(test::PuntoLinea(prima), test::PuntoLinea(ultima)))
+            << nome;
     }
     EXPECT_TRUE(test::CelleAnellate(p.c.f).empty());  // a word is missing: no ring
     EXPECT_EQ(p.c.f.Label1[1].Caption, "SOLUZIONE");

@@ -26,11 +26,8 @@ const Immagine& Cella(const Partita& p, int k) {
 }  // namespace
 
 TEST(Selezione, RiconoscimentoDellaParola) {
-    struct Caso {
-        const char* nome;
-        std::vector<int> clic;
-        int parola, prima, ultima;  // parola -1: nothing recognised
-    } casi[] = {
+    const std::tuple<const char*, std::vector<int>, int, int, int> casi[] = {
+        // name, the cells clicked, the word recognised (-1: none), its first and last cell
         {"in ordine", {20, 21, 22, 23}, 0, 20, 23},
         {"in ordine sparso", {22, 20, 23, 21}, 0, 20, 23},
         {"una cella in più", {0, 20, 21, 22, 23}, -1, 0, 0},
@@ -42,20 +39,20 @@ TEST(Selezione, RiconoscimentoDellaParola) {
         {"in colonna", {68, 14, 50, 32}, 6, 14, 68},
         {"in giù a destra", {158, 101, 139, 120}, 7, 101, 158},
     };
-    for (const auto& c : casi) {
+    for (const auto& [nome, clic, parola, prima, ultima] : casi) {
         Partita p;
         p.Carica(kTavola, kParole);
-        for (int k : c.clic) Image1_Click(p.c, k);
+        for (int k : clic) Image1_Click(p.c, k);
         for (int w = 0; w < int(kParole.size()); ++w)
-            EXPECT_EQ(p.c.f.Label2[std::size_t(w)].Enabled, w != c.parola) << c.nome << " parola " << w;
-        for (int k : c.clic) {
-            EXPECT_EQ(Cella(p, k).BorderStyle, c.parola < 0 ? 1 : 0) << c.nome << " cella " << k;
-            EXPECT_EQ(Cella(p, k).Picture.lista, c.parola < 0 ? 2 : 1) << c.nome << " cella " << k;
-        }
-        if (c.parola < 0) continue;
-        const auto& linea = p.c.f.Line1[std::size_t(c.parola)];
-        EXPECT_EQ(std::make_pair(linea.X1, linea.Y1), test::PuntoLinea(c.prima)) << c.nome;
-        EXPECT_EQ(std::make_pair(linea.X2, linea.Y2), test::PuntoLinea(c.ultima)) << c.nome;
+            EXPECT_EQ(p.c.f.Label2[std::size_t(w)].Enabled, w != parola) << nome << " parola " << w;
+        for (int k : clic)  // selected, or found
+            EXPECT_EQ(Cella(p, k).BorderStyle * 10 + Cella(p, k).Picture.lista, parola < 0 ? 12 : 1)
+                << nome << k;
+        if (parola < 0) continue;
+        const auto& linea = p.c.f.Line1[std::size_t(parola)];
+        EXPECT_EQ(std::make_tuple(linea.X1, linea.Y1, linea.X2, linea.Y2),
+                  std::tuple_cat(test::PuntoLinea(prima), test::PuntoLinea(ultima)))
+            << nome;
     }
 }
 
@@ -69,6 +66,8 @@ TEST(Selezione, EscEDeselezione) {
     EXPECT_EQ(Cella(p, 20).Picture, FiguraTessera(1, 19));  // a found cell gets its found tile back
     for (int k : {0, 1}) EXPECT_EQ(Cella(p, k).Picture, FiguraTessera(3, 26)) << k;
     for (int k : {0, 1, 20}) EXPECT_EQ(Cella(p, k).BorderStyle, 0) << k;
+    Image1_Click(p.c, kImmagineIndizio);  // the picture clue is no cell: it keeps its frame
+    EXPECT_EQ(Cella(p, kImmagineIndizio).BorderStyle, 1);
 }
 
 // The last word found by clicks reveals the solution: every other lettered cell ringed, the phrase shown.

@@ -39,24 +39,17 @@ prepara() {
     SHOT="$E2E_TMP/shot.png"
 }
 
-# avvia_xvfb: an X server 1280x1024 on the first free display from :90.
+# avvia_xvfb: a private X server 1280x1024 on a display number it picks itself.
 avvia_xvfb() {
-    local n
-    for n in $(seq 90 160); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        local i
-        for i in $(seq 1 50); do
-            if xdpyinfo >/dev/null 2>&1; then return 0; fi
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        ferma "$XVFB_PID"
-        XVFB_PID=""
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 1 100); do
+        [[ -s "$E2E_TMP/display" ]] && xdpyinfo -display ":$(cat "$E2E_TMP/display")" >/dev/null 2>&1 && break
+        sleep 0.1
     done
-    fallisci "nessun display libero per Xvfb"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    xdpyinfo >/dev/null 2>&1 || fallisci "Xvfb non parte"
 }
 
 # avvia_gioco [COMMAND...]: starts the game (by default the one in its program folder) and waits for its
@@ -96,12 +89,6 @@ pixel() {
 
 # pixel_area X Y: the colour at point (X, Y) of the client area.
 pixel_area() { pixel $((AREA_X + $1)) $((AREA_Y + $2)); }
-
-# minimo_luce X Y W H: the darkest grey level (0..255) in a rectangle of the client area.
-minimo_luce() {
-    convert "$SHOT" -crop "$3x$4+$((AREA_X + $1))+$((AREA_Y + $2))" +repage -colorspace gray \
-        -format '%[fx:int(255*minima+.5)]' info:
-}
 
 # conta_colore X Y W H R,G,B [TOLL]: how many pixels of a client-area rectangle have that colour.
 conta_colore() {

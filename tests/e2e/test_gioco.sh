@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Playing the shipped puzzle in the real game: a word found by clicks is struck through and greyed,
+# Playing a puzzle in the real game: the window shows its board; a word found by clicks is struck through and greyed,
 # Esc clears a partial selection, Soluzione rings the leftover letters and shows the phrase.
 # Usage: test_gioco.sh <tramelo executable> <data folder>
 source "$(dirname "$0")/lib.sh"
@@ -9,6 +9,15 @@ prepara "$1" "$2"
 cp "$(dirname "$0")/../fixtures/schema_fiume.txt" "$E2E_TMP/Tramelo/schemi/schema.txt"
 avvia_xvfb
 avvia_gioco
+
+# The window appears with the board: background grey, white tiles with a dark letter, the word list.
+scatta
+[[ $(pixel_area 4 4) == "192,192,192" ]] || fallisci "sfondo: $(pixel_area 4 4)"
+for k in 0 17 90 162 179; do
+    [[ $(pixel_area $(($(cella_x $k) + 5)) $(($(cella_y $k) + 5))) == "255,255,255" ]] || fallisci "cella $k non bianca"
+    (($(conta_colore $(($(cella_x $k) + 8)) $(($(cella_y $k) + 6)) 16 20 0,0,0 80) > 0)) || fallisci "cella $k senza lettera"
+done
+(($(conta_colore 15 384 140 18 0,0,0 60) > 10)) || fallisci "elenco delle parole senza testo"
 
 # FIUME (word 10) lies on cells 77..81, row 4; clicked out of order.
 for k in 79 77 81 78 80; do clicca_cella "$k"; done

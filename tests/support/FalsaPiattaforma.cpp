@@ -83,11 +83,6 @@ void CopiaDatiSpediti(const CartellaProva& d) {
     for (const char* f : {"Immagini.txt", "Immagini.jpg"}) fs::copy(dati / f, d.percorso() / f);
 }
 
-void CopiaSchemaSpedito(const CartellaProva& d) {
-    fs::copy_file(fs::path(TRAMELO_DATA_DIR) / "schemi/schema.txt", d.percorso() / "schemi/schema.txt",
-                  fs::copy_options::overwrite_existing);
-}
-
 std::pair<float, float> PuntoLinea(int k) {
     return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
 }

@@ -66,9 +66,8 @@ class CartellaProva {
 extern const std::vector<std::string> kTavolaAlfabeto;
 extern const std::vector<std::string> kTavolaCasa;
 
-// Copies the shipped word store, index, catalogue and pictures, or the shipped puzzle, into a folder.
+// Copies the shipped word store, index, catalogue and pictures into a folder.
 void CopiaDatiSpediti(const CartellaProva& d);
-void CopiaSchemaSpedito(const CartellaProva& d);
 
 // A strike line's end point on cell k of the design layout, and the cells under the visible rings.
 std::pair<float, float> PuntoLinea(int k);
