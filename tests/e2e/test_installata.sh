@@ -41,7 +41,7 @@ cmp -s "$giocatore/schemi/schema.txt" "$dati/schemi/schema.txt" || fallisci "sch
 # placeholder (some of its pixels are strongly saturated).
 for k in 0 179; do
     [[ $(pixel_area $(($(cella_x $k) + 5)) $(($(cella_y $k) + 5))) == "255,255,255" ]] || fallisci "cella $k non bianca"
-    (($(minimo_luce $(($(cella_x $k) + 8)) $(($(cella_y $k) + 6)) 16 20) < 80)) || fallisci "cella $k senza lettera"
+    (($(conta_colore $(($(cella_x $k) + 8)) $(($(cella_y $k) + 6)) 16 20 0,0,0 80) > 0)) || fallisci "cella $k senza lettera"
 done
 saturi=$(convert "$SHOT" -crop "259x194+$((AREA_X + 622))+$((AREA_Y + 29))" +repage -depth 8 txt:- |
     awk -F'[(),]+' 'NR > 1 { r = $3; g = $4; b = $5; M = r > g ? r : g; M = M > b ? M : b
