@@ -40,11 +40,13 @@ fuzz-build: deps
 fuzz-smoke: fuzz-build
 	ctest --preset fuzz
 
-# Each target for FUZZ_SECONDS from its seed corpus; new inputs stay in build/fuzz/tests/fuzz/lavoro.
+# Each target for FUZZ_SECONDS from its seed corpus; new inputs stay in build/fuzz/tests/fuzz/lavoro/<target>,
+# a crashing one in its guasti/.
 fuzz: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
-	    bash tests/fuzz/lancia.sh $(BUILD)/fuzz/tests/fuzz/$$t tests/fuzz/corpus/$$t \
-	        $(BUILD)/fuzz/tests/fuzz/lavoro/$$t $(FUZZ_SECONDS) || exit 1; \
+	    l=$(BUILD)/fuzz/tests/fuzz/lavoro/$$t; \
+	    $(BUILD)/fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 \
+	        -print_final_stats=1 -artifact_prefix=$$l/guasti/ $$l tests/fuzz/corpus/$$t || exit 1; \
 	done
 
 asan: deps

@@ -1,6 +1,4 @@
 // Fuzz target: the current puzzle file, read and loaded onto the board, then played a little.
-#include <memory>
-
 #include "Banco.h"
 #include "app/Eventi.h"
 #include "board/Schema.h"
@@ -8,31 +6,17 @@
 using namespace tramelo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
-    const auto& cartella = fuzz::CartellaProcesso();
-    static const bool pronta = (fuzz::ScriviDatiValidi(cartella), true);
-    (void)pronta;
-    std::error_code ec;
-    std::filesystem::remove(cartella / "FileTemp.jpg", ec);
-    fuzz::Scrivi(cartella, "schemi/schema.txt",
-                 std::string_view(reinterpret_cast<const char*>(dati), dimensione));
-
-    fuzz::PiattaformaFuzz piattaforma;
-    auto c = std::make_unique<Contesto>(piattaforma, cartella);
-    c->m.DizionarioCaricato = 0;
-    PreparaSchema(*c);
-    fuzz::VerificaTavola(*c);
+    fuzz::Banco b(dati, dimensione, 1);
+    b.File(0, "schemi/schema.txt");
+    PreparaSchema(b.c);
+    fuzz::VerificaTavola(b.c);
 
     // A few clicks on cells picked by the input's last bytes, Esc, the solution, more clicks.
-    auto clic = [&](std::size_t da) {
-        for (std::size_t i = da; i < da + 8 && i < dimensione; ++i)
-            Image1_Click(*c, dati[dimensione - 1 - i] % 184);
-        fuzz::VerificaTavola(*c);
-    };
-    clic(0);
-    Form_KeyPress(*c, 27);
-    clic(8);
-    mnuSoluzione_Click(*c);
-    fuzz::VerificaTavola(*c);
-    clic(16);
+    for (std::size_t i = 0; i < 24; ++i) {
+        if (i == 8) Form_KeyPress(b.c, 27);
+        if (i == 16) mnuSoluzione_Click(b.c);
+        if (i < dimensione) Image1_Click(b.c, dati[dimensione - 1 - i] % 184);
+        fuzz::VerificaTavola(b.c);
+    }
     return 0;
 }
