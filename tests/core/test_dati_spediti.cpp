@@ -1,12 +1,13 @@
-// The shipped word store, length index, picture catalogue and picture store: the loader takes them
-// without a complaint, and they hold what the generator relies on beyond what the loader checks.
+// The shipped word store, length index, picture catalogue and picture store: the loader takes them without
+// a complaint, they hold what the generator relies on beyond what the loader checks, and the words are fit
+// for a family puzzle (no offensive word, base forms of plain Italian, the innocent words that merely
+// contain an offensive stem).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iostream>
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "FalsaPiattaforma.h"
 #include "files/Dizionario.h"
@@ -15,59 +16,80 @@ using namespace tramelo;
 
 namespace {
 
-// A file's lines, each of which must end in CR LF (a checkout that turns them into LF is a fault).
-std::vector<std::string> RigheCrLf(const test::CartellaProva& d, const std::string& relativo) {
-    const std::string testo = d.Leggi(relativo);
-    EXPECT_TRUE(testo.ends_with("\r\n")) << relativo;
-    std::vector<std::string> righe;
-    for (std::size_t i = 0, fine; i < testo.size(); i = fine + 2) {
-        fine = std::min(testo.find("\r\n", i), testo.size());
-        righe.push_back(testo.substr(i, fine - i));
-        EXPECT_EQ(righe.back().find('\n'), std::string::npos) << relativo << ": riga senza CR LF";
+// The shipped data loaded into a game; every line of the index and catalogue must end in CR LF (a
+// checkout that turns them into LF is a fault).
+struct Spediti : test::Partita {
+    Spediti() { test::CopiaDatiSpediti(cartella), Carica(test::kTavolaCasa, {"CASA"}); }
+    std::vector<std::string> Righe(const std::string& relativo) const {
+        std::istringstream in(cartella.Leggi(relativo));
+        std::vector<std::string> righe;
+        for (std::string r; std::getline(in, r); righe.push_back(r.substr(0, r.size() - 1)))
+            EXPECT_TRUE(r.ends_with('\r') && !in.eof()) << relativo << ": " << r;
+        return righe;
     }
-    return righe;
-}
+};
+
+const std::map<std::string, std::string> kFuori = {
+    {"insulti",
+     "MONGOLO TERRONE TERRONA CRUCCO MULATTO ZINGARO HANDICAPPATO MAGNACCIA IDIOTA MENTECATTO CRETINO "
+     "IMBECILLE DEFICIENTE FROCIO BASTARDO NEGRO"},
+    {"volgari",
+     "INCAZZARE INCAZZATURA STRONZATA STRONZO TROMBARE TROMBATO STRAFOTTENZA MERDA PUTTANA COGLIONE "
+     "SFIGATO SCOREGGIA BESTEMMIARE BESTEMMIA PISCIARE CAZZOTTO PARACULO"},
+    {"sesso, droga, violenza",
+     "STUPRARE STUPRATORE PEDOFILO PEDOFILIA MASTURBAZIONE ORGASMO PORNO PORNOGRAFIA "
+     "SODOMIA SPERMA BISESSUALE OMOSESSUALE COCAINOMANE COCAINA SUICIDIO GENOCIDIO "
+     "TORTURARE SGOZZARE"},
+    {"forme coniugate",
+     "DEBBO FOSTE AVRESTE SARESTE PARSO SORTO VALSO AVVALSO DIEDE RACCOLSE ECCOLO GLIELO STAVO"},
+    {"femminili e plurali",
+     "ZOZZA CAFONA ALLIEVA GINECOLOGA BRONTOLONA RAGAZZA ATTRICE DOTTORESSA PRINCIPESSA "
+     "AMICA ANTICA TABACCAIA EDITRICE CASE RAGAZZI PAGINE VOLUMI MARCIAPIEDI ALTISSIMO"},
+    {"nomi propri", "TANGENTOPOLI PRIAMO CRISTO CORANO MADONNA UCRAINA"},
+    {"prestiti",
+     "STAGE GARAGE ROUTINE SHAMPOO SHUTTLE BARBECUE DANCE SCORE CHANCE ZOMBIE ENTOURAGE DATABASE "
+     "MOUSE QUERELLE PROMO CLICHE HABITUE BOUTIQUE PUZZLE TOILETTE"},
+    {"accento ambiguo", "TASSI FACILITA NECESSITA"},
+    {"",
+     "PISCINA ZOCCOLO INCULCARE CASTELLO STORTURA PESCE REGINA PORCO PISELLO FINOCCHIO PIANTA PORTA "
+     "FAMIGLIA COLLINA CITTA CAFFE LAVATRICE CORONA POLTRONA PERSONA SPECIE MILLE CUCINA GIARDINO MANGIARE "
+     "BICICLETTA AMICIZIA TAVOLO SCUOLA SORELLA"},  // innocent: they stay
+};
 
 }  // namespace
 
 TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
-    test::Partita p;
-    test::CopiaDatiSpediti(p.cartella);
-    p.Carica(test::kTavolaCasa, {"CASA"});
+    Spediti p;
     EXPECT_TRUE(p.piattaforma.messaggi.empty());  // index contiguous, at most 15000 short words, A..Z only
-    const auto righe = RigheCrLf(p.cartella, "dizionari/indir_bbb.txt");
+    const auto righe = p.Righe("dizionari/indir_bbb.txt");
     EXPECT_EQ(righe.size(), 11u);
-    for (const auto& r : righe) EXPECT_TRUE(std::regex_search(r, std::regex("^...[0-9]{6} [0-9]{6}"))) << r;
+    for (const auto& r : righe) EXPECT_TRUE(std::regex_match(r, std::regex("...[0-9]{6} [0-9]{6}"))) << r;
 
     const std::string store = p.cartella.Leggi("dizionari/dizionario.bbb");
-    ASSERT_EQ((store.size() - 15) % 16, 0u) << "dimensione " << store.size();
     EXPECT_EQ(store.substr(0, 15), std::string(15, ' '));
     const auto& indice = p.c.m.IndiceLunghezze;
-    EXPECT_EQ(indice[15][1], static_cast<std::int32_t>((store.size() - 15) / 16));
+    EXPECT_EQ(std::size_t(indice[15][1]) * 16 + 15, store.size());
     ArchivioParole archivio;
     ASSERT_TRUE(archivio.Apri(p.cartella.percorso() / "dizionari/dizionario.bbb"));
-    std::set<std::string> viste;
-    for (std::size_t l = 5; l <= 15; ++l) {
-        EXPECT_GE(indice[l][1] - indice[l][0] + 1, 2) << "lunghezza " << l;
+    std::set<std::string> parole;
+    for (std::size_t l = 5; l <= 15; ++l)
         for (std::int32_t r = indice[l][0]; r <= indice[l][1]; ++r) {
             const auto parola = archivio.Leggi(r);
             EXPECT_EQ(parola.size(), l) << "record " << r << " " << parola;
-            EXPECT_TRUE(viste.insert(parola).second) << "parola doppia " << parola;
+            EXPECT_TRUE(parole.insert(parola).second) << "parola doppia " << parola;
         }
+    EXPECT_GE(parole.size(), 15000u);
+    for (const auto& [tipo, elenco] : kFuori) {
+        std::istringstream in(elenco);
+        for (std::string w; in >> w;) EXPECT_EQ(parole.count(w), tipo.empty() ? 1u : 0u) << tipo << ": " << w;
     }
 }
 
 TEST(DatiSpediti, CatalogoEFigure) {
-    test::Partita p;
-    test::CopiaDatiSpediti(p.cartella);
-    p.Carica(test::kTavolaCasa, {"CASA"});
-    const auto righe = RigheCrLf(p.cartella, "Immagini.txt");
-    ASSERT_GE(righe.size(), 1u);
-    ASSERT_LE(righe.size(), 600u);
+    Spediti p;
+    const auto righe = p.Righe("Immagini.txt");
+    ASSERT_TRUE(!righe.empty() && righe.size() <= 600u);
     ASSERT_EQ(p.c.m.NumImmagini, static_cast<int>(righe.size()));
-    for (const auto& r : righe)
-        EXPECT_TRUE(std::regex_match(r, std::regex("^.{4}[0-9]{5} [A-Z]+( [A-Z]+)*.{4}$"))) << r;
-
     // Each picture lies at the sum of the lengths before it, from SOI to EOI, and the store ends with the
     // last.
     const std::string archivio = p.cartella.Leggi("Immagini.jpg");
@@ -75,20 +97,18 @@ TEST(DatiSpediti, CatalogoEFigure) {
     std::set<std::string> viste;
     std::map<std::size_t, int> perLettere;
     for (std::size_t k = 1; k <= righe.size(); ++k) {
+        EXPECT_TRUE(std::regex_match(righe[k - 1], std::regex(".{4}[0-9]{5} [A-Z]+( [A-Z]+)*.{4}")))
+            << righe[k - 1];
         const auto& voce = p.c.m.TabellaImmagini[k];
         const auto n = static_cast<std::size_t>(std::stol(voce[1]));
-        ASSERT_GE(n, 4u) << "immagine " << k;
-        ASSERT_LE(inizio + n, archivio.size()) << "immagine " << k;
-        EXPECT_EQ(archivio.substr(inizio, 2), "\xFF\xD8")
-            << "immagine " << k << " (" << voce[3] << ") senza SOI";
-        EXPECT_EQ(archivio.substr(inizio + n - 2, 2), "\xFF\xD9") << "immagine " << k << " senza EOI";
+        ASSERT_LE(inizio + n, archivio.size()) << voce[3];
+        EXPECT_EQ(archivio.substr(inizio, 2) + archivio.substr(inizio + n - 2, 2), "\xFF\xD8\xFF\xD9")
+            << voce[3];
         inizio += n;
         EXPECT_TRUE(viste.insert(voce[3]).second) << "doppia: " << voce[3];
         ++perLettere[voce[2].size()];
     }
     EXPECT_EQ(inizio, archivio.size());
-    std::cout << "immagini per numero di lettere:\n";
-    for (std::size_t n = 0; n <= 18; ++n) std::cout << "  " << n << ": " << perLettere[n] << '\n';
     // The generator asks for 0..18 letters; the common counts must be stocked.
     EXPECT_GE(perLettere[3], 20) << "3 lettere";
     for (std::size_t n = 4; n <= 18; ++n) EXPECT_GE(perLettere[n], 30) << n << " lettere";
