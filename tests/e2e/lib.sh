@@ -4,35 +4,21 @@
 set -euo pipefail
 
 E2E_TMP="" XVFB_PID="" GIOCO_PID="" WID="" AREA_X=0 AREA_Y=0
-
-fallisci() {
-    echo "FALLITO: $*" >&2
-    exit 1
-}
+fallisci() { echo "FALLITO: $*" >&2 && exit 1; }
 # ferma PID: ends a process this script started, if it still runs.
 ferma() { if [[ -n "$1" ]]; then kill "$1" 2>/dev/null && wait "$1" 2>/dev/null || true; fi; }
-pulisci() {
-    ferma "$GIOCO_PID"
-    ferma "$XVFB_PID"
-    [[ -z "$E2E_TMP" ]] || rm -rf "$E2E_TMP"
-}
-trap pulisci EXIT
+trap 'ferma "$GIOCO_PID"; ferma "$XVFB_PID"; [[ -z "$E2E_TMP" ]] || rm -rf "$E2E_TMP"' EXIT
+finestre() { xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null || true; }
 
 # prepara EXECUTABLE DATA_DIR: a program folder $GIOCO with the executable and a copy of the data, and a
-# private X server 1280x1024 on a display number it picks itself.
+# private X server 1280x1024 on a display number it picks itself (written once it accepts clients).
 prepara() {
-    E2E_TMP=$(mktemp -d /tmp/tramelo-e2e.XXXXXX)
-    chmod 755 "$E2E_TMP"
+    E2E_TMP=$(mktemp -d /tmp/tramelo-e2e.XXXXXX) && chmod 755 "$E2E_TMP"
     SHOT="$E2E_TMP/shot.png" GIOCO="$E2E_TMP/Tramelo"
-    mkdir "$GIOCO"
-    cp -r "$2"/. "$GIOCO/"
-    cp "$1" "$GIOCO/tramelo"
+    mkdir "$GIOCO" && cp -r "$2"/. "$GIOCO/" && cp "$1" "$GIOCO/tramelo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 1 100); do
-        [[ -s "$E2E_TMP/display" ]] && DISPLAY=":$(cat "$E2E_TMP/display")" xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    timeout 10 bash -c "until [[ -s $E2E_TMP/display ]]; do sleep 0.1; done" || fallisci "Xvfb non parte"
     export DISPLAY=":$(cat "$E2E_TMP/display")"
 }
 
@@ -43,7 +29,7 @@ avvia() {
     GIOCO_PID=$! MESSAGGI=0 WID=""
     local w visti=" "
     for _ in $(seq 1 60); do
-        for w in $(xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null); do
+        for w in $(finestre); do
             eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
             if ((WIDTH >= 800)); then WID=$w; elif [[ "$visti" != *" $w "* ]]; then
                 MESSAGGI=$((MESSAGGI + 1)) visti+="$w "
@@ -54,27 +40,19 @@ avvia() {
         sleep 0.5
     done
     [[ -n "$WID" ]] || fallisci "la finestra Tramelo non compare"
-    sleep 1
-    scatta
+    sleep 1 && scatta
     # The client area begins below the menu bar, where the light grey background starts.
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     AREA_X=$X AREA_Y=$Y
-    until (($(conta 2 0 1 1 192,192,192 0))); do
-        ((++AREA_Y < Y + 80)) || fallisci "area di gioco non trovata sotto la barra dei menu"
-    done
+    until (($(conta 2 0 1 1 192,192,192 0))); do ((++AREA_Y < Y + 80)) || fallisci "area di gioco non trovata"; done
 }
 
 # chiudi: ends the game, checking it was still running (it did not crash meanwhile).
 chiudi() {
     kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "il gioco è terminato da solo"
-    ferma "$GIOCO_PID"
-    GIOCO_PID=""
+    ferma "$GIOCO_PID" && GIOCO_PID=""
 }
-
-scatta() {
-    sleep 0.4
-    import -window root "$SHOT"
-}
+scatta() { sleep 0.4 && import -window root "$SHOT"; }
 
 # conta X Y W H R,G,B [TOLL]: how many pixels of a client-area rectangle of the last screenshot are
 # within TOLL (24) of that colour on every channel.
@@ -83,49 +61,34 @@ conta() {
         awk -F'[(),: ]+' -v c="$5" -v t="${6:-24}" 'BEGIN { split(c, v, ",") }
             NR > 1 && ($3-v[1])^2 <= t*t && ($4-v[2])^2 <= t*t && ($5-v[3])^2 <= t*t { k++ } END { print k + 0 }'
 }
-# sfondo K R,G,B: whether board cell K's tile background (a point near its corner) has that colour.
 # The board is laid out at 32 pixels a tile: cell k is at (24 + 32 column, 16 + 32 row).
+# sfondo K R,G,B: whether cell K's tile background (a point near its corner) has that colour.
 sfondo() { (($(conta $((29 + 32 * ($1 % 18))) $((21 + 32 * ($1 / 18))) 1 1 "$2" 0) == 1)); }
-# rossi K: how many red pixels of a ring lie on board cell K.
+# rossi K: how many red pixels of a ring lie on cell K.
 rossi() { conta $((24 + 32 * ($1 % 18))) $((16 + 32 * ($1 / 18))) 32 32 255,0,0 40; }
-
-clicca_area() {
-    xdotool mousemove --sync $((AREA_X + $1)) $((AREA_Y + $2)) click 1
-    sleep 0.15
-}
+clicca_area() { xdotool mousemove --sync $((AREA_X + $1)) $((AREA_Y + $2)) click 1 && sleep 0.15; }
 clicca_cella() { clicca_area $((40 + 32 * ($1 % 18))) $((32 + 32 * ($1 / 18))); }
 
 # clicca_menu N: a click on the N-th menu entry (from 1: Ricomincia, Soluzione, Nuovo schema, ...), found
-# on the menu bar of a fresh screenshot as runs of text columns separated by gaps wider than a word space.
+# on the menu bar of a fresh screenshot as runs of dark columns separated by gaps wider than a word space.
 clicca_menu() {
     scatta
     local x
     x=$(convert "$SHOT" -crop "${WIDTH}x$((AREA_Y - Y))+$X+$Y" +repage -colorspace gray -scale "${WIDTH}x1!" \
-        -depth 8 txt:- | awk -F'[(),: ]+' -v n="$1" -v x0="$X" 'NR > 1 { lum[$1] = $3; w = $1; if ($3 > m) m = $3 }
-            END { e = 0; inizio = -1; ultimo = -100
-                  for (i = 0; i <= w + 10; i++) if (i == w + 10 || (i <= w && lum[i] < m - 12)) {
-                      if (i - ultimo > 9 && inizio >= 0 && ++e == n) { print x0 + int((inizio + ultimo) / 2); exit }
-                      if (i - ultimo > 9) inizio = i
-                      ultimo = i } }')
+        -depth 8 txt:- | awk -F'[(),: ]+' -v n="$1" 'NR > 1 { l[$1] = $3; if ($3 > m) m = $3; w = $1 }
+            END { u = -100; for (i = 0; i <= w; i++) if (l[i] < m - 12) { if (i - u > 9) a[++e] = i; u = z[e] = i }
+                  if (n <= e) print int((a[n] + z[n]) / 2) }')
     [[ -n "$x" ]] || fallisci "voce di menu $1 non trovata"
-    xdotool mousemove --sync "$x" $(((Y + AREA_Y) / 2)) click 1
-    sleep 0.3
+    xdotool mousemove --sync $((X + x)) $(((Y + AREA_Y) / 2)) click 1 && sleep 0.3
 }
 
 # premi_invio: waits for a message box (a second window titled Tramelo) and closes it with Return.
 premi_invio() {
     local box=""
-    for _ in $(seq 1 50); do
-        box=$(xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null | grep -vx "$WID" | head -n 1) && break
-        sleep 0.1
-    done
+    for _ in $(seq 1 50); do box=$(finestre | grep -vx "$WID" | head -n 1) && break || sleep 0.1; done
     [[ -n "$box" ]] || fallisci "nessun messaggio da chiudere"
-    xdotool windowfocus --sync "$box" key Return
-    for _ in $(seq 1 50); do
-        xdotool search --onlyvisible --name '^Tramelo$' | grep -qx "$box" || return 0
-        sleep 0.1
-    done
-    fallisci "il messaggio non si chiude con Invio"
+    xdotool windowfocus --sync "$box" key Return && sleep 0.5
+    ! finestre | grep -qx "$box" || fallisci "il messaggio non si chiude con Invio"
 }
 
 # riquadro ARGS...: the picture holder of the last screenshot through convert (ARGS: the output).

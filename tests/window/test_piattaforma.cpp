@@ -8,7 +8,8 @@
 #include <QTimer>
 #include <bitset>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <tuple>
 
 #include "app/qt/ImmaginiQt.h"
 #include "app/qt/PiattaformaQt.h"
@@ -16,37 +17,25 @@
 using namespace tramelo;
 
 TEST(Messaggi, TestoPulsantiERisposta) {
-    const struct {
-        const char* testo;
-        Pulsanti pulsanti;
-        const char* premuto;  // nullptr: the box is closed from its title bar
-        QString atteso, pulsantiAttesi;
-        int risposta;
-    } casi[] = {
-        {"non vi sono pi\xF9 schemi", Pulsanti::Ok, "OK", "non vi sono più schemi", "OK", 1},
-        {"Schema salvato come:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK",
-         "Schema salvato come:\nschema_n_004.txt", "OK Annulla", 1},
-        {"domanda", Pulsanti::OkAnnulla, "Annulla", "domanda", "OK Annulla", 2},
-        {"domanda", Pulsanti::OkAnnulla, nullptr, "domanda", "OK Annulla", 2},
+    // Text, buttons, the button pressed (none: the box is closed from its title bar), what the box shows (its
+    // title, text and buttons) and the answer.
+    const std::tuple<const char*, Pulsanti, const char*, QString, int> casi[] = {
+        {"pi\xF9 schemi", Pulsanti::Ok, "OK", "Tramelo|più schemi|OK", 1},
+        {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK",
+         "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
+        {"domanda", Pulsanti::OkAnnulla, "Annulla", "Tramelo|domanda|OK Annulla", 2},
+        {"domanda", Pulsanti::OkAnnulla, nullptr, "Tramelo|domanda|OK Annulla", 2},
     };
-    for (const auto& k : casi) {
-        qt::ImmaginiQt immagini;
-        qt::PiattaformaQt piattaforma(immagini);
-        QString testo, titolo, pulsanti;
-        // The box is modal: answer it from the event loop it runs.
-        std::function<void()> rispondi = [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return void(QTimer::singleShot(10, rispondi));
-            testo = box->text(), titolo = box->windowTitle();
-            for (auto* b : box->buttons()) pulsanti += (pulsanti.isEmpty() ? "" : " ") + b->text();
-            for (auto* b : box->buttons())
-                if (k.premuto != nullptr && b->text() == QLatin1String(k.premuto)) return b->click();
-            box->close();
-        };
-        QTimer::singleShot(10, rispondi);
-        EXPECT_EQ(piattaforma.MsgBox(k.testo, k.pulsanti), k.risposta) << k.testo;
-        EXPECT_EQ(testo, k.atteso);
-        EXPECT_EQ(titolo + " " + pulsanti, "Tramelo " + k.pulsantiAttesi);
+    for (const auto& [testo, tipo, premuto, atteso, risposta] : casi) {
+        auto box = qt::CreaMessaggio(testo, tipo);
+        QStringList pulsanti;
+        for (auto* b : box->buttons()) pulsanti << b->text();
+        EXPECT_EQ(box->windowTitle() + "|" + box->text() + "|" + pulsanti.join(' '), atteso);
+        box->show();
+        for (auto* b : box->buttons())
+            if (premuto != nullptr && b->text() == QLatin1String(premuto)) b->click();
+        box->close();
+        EXPECT_EQ(qt::Risposta(*box), risposta) << testo;
     }
 }
 
@@ -59,7 +48,6 @@ TEST(Immagini, OgniCaricamentoMostraLaFiguraDiQuelCaricamento) {
         img.fill(colore);
         QByteArray dati;
         QBuffer buffer(&dati);
-        buffer.open(QIODevice::WriteOnly);
         img.save(&buffer, "PNG");
         return dati.toStdString();
     };
@@ -101,9 +89,7 @@ TEST(ImmaginiSpedite, OgniFiguraSiDecodificaAlSuoPostoENessunaNeSembraUnAltra) {
     std::ifstream catalogo(TRAMELO_DATA_DIR "/Immagini.txt", std::ios::binary);
     std::ifstream archivio(TRAMELO_DATA_DIR "/Immagini.jpg", std::ios::binary);
     ASSERT_TRUE(catalogo && archivio);
-    std::stringstream s;
-    s << archivio.rdbuf();
-    const std::string byte = s.str();
+    const std::string byte{std::istreambuf_iterator<char>(archivio), {}};
     std::size_t inizio = 0;
     std::vector<std::pair<std::string, std::bitset<512>>> figure;
     for (std::string riga; std::getline(catalogo, riga);) {
