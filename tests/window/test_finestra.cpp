@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegion>
 #include <QTimer>
 #include <stdexcept>
 #include <tuple>
@@ -74,17 +76,20 @@ TEST(Finestra, DipingeIlModello) {
     f.Ring(3).Left = f.Image1[100].Left, f.Ring(3).Top = f.Image1[100].Top;
     f.Label1[1].Caption = "LA CASA SULLA COLLINA DEL VENTO";
     // The picture clue after a load: the holder takes the picture's size plus its border, the credit strip
-    // goes to its lower right corner. The picture store begins with a 259 x 194 picture.
+    // goes to its lower right corner.
+    const auto file = (t.p.cartella.percorso() / "FileTemp.jpg").string();
+    QImage verde(259, 194, QImage::Format_RGB32);
+    verde.fill(QColor(0, 160, 0));
+    ASSERT_TRUE(verde.save(QString::fromStdString(file), "PNG"));
     auto& indizio = f.Image1[kImmagineIndizio];
-    indizio.Picture = Figura{TipoFigura::File, 0, 0, TRAMELO_DATA_DIR "/Immagini.jpg", 1};
+    indizio.Picture = Figura{TipoFigura::File, 0, 0, file, 1};
     indizio.Width = 263 * 12, indizio.Height = 198 * 12;
     auto& credito = f.Image1[kImmagineCredito];
     credito.Top = indizio.Top + indizio.Height - credito.Height - 4;
     credito.Left = indizio.Left + indizio.Width - credito.Width - 4;
     const QRect striscia(qRound(credito.Left / 12), qRound(credito.Top / 12), 80, 12);
     const QImage img = t.Dipinta();
-    const QImage figura = QImage(TRAMELO_DATA_DIR "/Immagini.jpg").convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(img.copy(622, 29, 259, 150), figura.copy(0, 0, 259, 150)) << "the picture inside its border";
+    EXPECT_EQ(img.copy(622, 29, 259, 150), verde.copy(0, 0, 259, 150)) << "the picture inside its border";
 
     // What, where, which colour within which tolerance, how many pixels at least and at most.
     const std::tuple<const char*, QRect, QColor, int, int, int> attese[] = {
@@ -176,8 +181,7 @@ TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     // The window is wider than tall: the A4 page is turned, with margins all round.
     EXPECT_TRUE(dati.contains("/MediaBox [0 0 842")) << dati.mid(dati.indexOf("/MediaBox"), 40).toStdString();
     const QMarginsF m = printer.pageLayout().margins(QPageLayout::Millimeter);
-    EXPECT_GE(std::min({m.left(), m.top(), m.right(), m.bottom()}),
-              qt::FinestraTramelo::kMarginePagina - 0.5);
+    EXPECT_GE(std::min({m.left(), m.top(), m.right(), m.bottom()}), 10);
 
     // On the printable part the window fills the width and is centred: as much blank above as below.
     const QRectF pagina = printer.pageLayout().paintRect(QPageLayout::Point);
@@ -186,10 +190,8 @@ TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     QPainter p(&foglio);
     t.w.DisegnaSuPagina(p, QRectF(QPointF(0, 0), pagina.size()));
     p.end();
-    QRect disegnato;
-    for (int y = 0; y < foglio.height(); ++y)
-        for (int x = 0; x < foglio.width(); ++x)
-            if (foglio.pixel(x, y) != qRgb(255, 255, 255)) disegnato |= QRect(x, y, 1, 1);
+    const QImage inchiostro = foglio.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
+    const QRect disegnato = QRegion(QBitmap::fromImage(inchiostro)).boundingRect();
     EXPECT_TRUE(disegnato.left() <= 1 && disegnato.right() >= foglio.width() - 2) << "the full width";
     EXPECT_NEAR(disegnato.top(), foglio.height() - 1 - disegnato.bottom(), 2);
     EXPECT_GT(disegnato.top(), 20) << "scaled to the width, so blank above and below";
