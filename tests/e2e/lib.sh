@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end tests: a private X server, the game started and its messages answered,
 # clicks on board cells and menu entries, colours counted on screenshots.
 # Usage: source lib.sh; prepara EXECUTABLE DATA_DIR; avvia COMMAND...; ...; the EXIT trap cleans up.
@@ -19,7 +20,7 @@ prepara() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     timeout 10 bash -c "until [[ -s $E2E_TMP/display ]]; do sleep 0.1; done" || fallisci "Xvfb non parte"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    DISPLAY=":$(cat "$E2E_TMP/display")" && export DISPLAY
 }
 
 # avvia COMMAND...: starts the game from its program folder, answers with Return the messages it shows
@@ -48,10 +49,7 @@ avvia() {
 }
 
 # chiudi: ends the game, checking it was still running (it did not crash meanwhile).
-chiudi() {
-    kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "il gioco è terminato da solo"
-    ferma "$GIOCO_PID" && GIOCO_PID=""
-}
+chiudi() { kill -0 "$GIOCO_PID" 2>/dev/null && ferma "$GIOCO_PID" && GIOCO_PID="" || fallisci "il gioco è terminato"; }
 scatta() { sleep 0.4 && import -window root "$SHOT"; }
 
 # conta X Y W H R,G,B [TOLL]: how many pixels of a client-area rectangle of the last screenshot are
