@@ -1,4 +1,4 @@
-// Word directions, the word search in both modes, the strike lines and the solution reveal.
+// Word directions, the word search in both modes and the strike lines.
 #include <gtest/gtest.h>
 
 #include "FalsaPiattaforma.h"
@@ -75,40 +75,4 @@ TEST(Parole, DirezioniECelleDelleParole) {
     }
     EXPECT_TRUE(test::CelleAnellate(p.c.f).empty());  // a word is missing: no ring
     EXPECT_EQ(p.c.f.Label1[1].Caption, "SOLUZIONE");
-}
-
-TEST(Parole, SoluzioneAnellaOgniLetteraRimasta) {
-    // Row 0 starts with CIELO in small letters: hidden cells, never part of a word. Row 9 is all blanks.
-    const std::vector<std::string> tavola = {
-        "cieloZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZCIELOZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ",
-        "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZZZZZ",
-        "ZZZZZZZZZZZZZZZZZZ", "                  ",
-    };
-    Partita p;
-    p.Carica(tavola, {"CIELO", "ZZZZZZZZZZZZZZZZZZ"}, "LA SOLUZIONE");
-    EXPECT_TRUE(NonTrovate(p).empty());
-    Image1_Click(p.c, 60);  // a pending selection joins the first word marked
-
-    mnuSoluzione_Click(p.c);
-    const auto& l = p.c.f.Line1[0];
-    const auto linea = std::make_tuple(1840.0f, 976.0f, 3376.0f, 976.0f);
-    EXPECT_EQ(std::make_tuple(l.X1, l.Y1, l.X2, l.Y2), linea);
-    for (int k : {40, 44, 60}) {
-        EXPECT_EQ(p.c.f.Image1[std::size_t(k)].Picture, FiguraTessera(1, p.c.m.Griglia[std::size_t(k)])) << k;
-        EXPECT_EQ(p.c.f.Image1[std::size_t(k)].BorderStyle, 0) << k;
-    }
-    // Row 1 holds the second word; every other lettered cell is ringed, in cell order.
-    std::vector<int> attese{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-    for (int k = 36; k < 162; ++k)
-        if ((k < 40 || k > 44) && k != 60) attese.push_back(k);
-    EXPECT_EQ(test::CelleAnellate(p.c.f), attese);
-    EXPECT_EQ(p.c.f.Label1[1].Caption, "LA SOLUZIONE");
-
-    // A second run marks the same cells and moves nothing.
-    const auto aspetto = p.c.m.Aspetto;
-    mnuSoluzione_Click(p.c);
-    EXPECT_EQ(p.c.m.Aspetto, aspetto);
-    EXPECT_EQ(std::make_tuple(l.X1, l.Y1, l.X2, l.Y2), linea);
-    EXPECT_EQ(test::CelleAnellate(p.c.f), attese);
-    EXPECT_TRUE(NonTrovate(p).empty());
 }

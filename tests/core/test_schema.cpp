@@ -104,7 +104,7 @@ TEST(PreparaSchema, AdattaLaFinestraUnaSolaVolta) {
     EXPECT_FLOAT_EQ(f.Top, (1080 * 15 - 5844 * 1.25f) / 2);
     EXPECT_FLOAT_EQ(f.Image1[19].Left, (288 + 384) * 1.25f);  // 32-pixel tiles at 15 twips per pixel
     EXPECT_FLOAT_EQ(f.Image1[19].Width, 480);
-    EXPECT_FLOAT_EQ(f.Label2[0].FontSize, 9);   // floor(7.8 * 1.25)
+    EXPECT_FLOAT_EQ(f.Label2[0].FontSize, 9);  // floor(7.8 * 1.25)
     EXPECT_FLOAT_EQ(f.Shape1[0].Width, 480);
     EXPECT_FLOAT_EQ(f.File1.Left, 5640);  // the file list is not scaled
 

@@ -25,7 +25,7 @@ const std::vector<std::string> kTavola = {
 
 // While alive, no file of the process can grow past `byte` bytes; the write that crosses it fails.
 class LimiteFile {
-public:
+  public:
     explicit LimiteFile(rlim_t byte) {
         getrlimit(RLIMIT_FSIZE, &prima_);
         segnale_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
@@ -40,12 +40,14 @@ public:
     LimiteFile(const LimiteFile&) = delete;
     LimiteFile& operator=(const LimiteFile&) = delete;
 
-private:
+  private:
     rlimit prima_{};
     void (*segnale_)(int) = SIG_DFL;
 };
 
-bool IniziaCon(const std::string& s, const std::string& inizio) { return s.rfind(inizio, 0) == 0; }
+bool IniziaCon(const std::string& s, const std::string& inizio) {
+    return s.rfind(inizio, 0) == 0;
+}
 
 }  // namespace
 
