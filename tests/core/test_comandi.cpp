@@ -17,6 +17,7 @@ TEST(Comandi, IstruzioniRicominciaIstruzioni) {
     auto stato = [&] {
         return std::to_string(p.c.f.Image1[kImmagineIstruzioni].Visible) + p.c.f.mnuIstruzioni.Caption;
     };
+    EXPECT_EQ(stato(), "0Istruzioni");
     mnuIstruzioni_Click(p.c);
     EXPECT_EQ(stato(), "1Esci da Istruzioni");
     mnuIstruzioni_Click(p.c);
@@ -53,7 +54,6 @@ TEST(Comandi, RegolaOccupato) {
     p.Carica(test::kTavolaCasa, {"CASA"});
     p.cartella.Scrivi("schemi/schema.txt", test::TestoSchema(test::kTavolaCasa, "X", "000 00000", {"ALTRO"}));
     Image1_Click(p.c, 0);
-    Image1_Click(p.c, 1);
     const auto prima = p.c.f;
     p.piattaforma.messaggi.clear();
     p.c.m.Occupato = 1;
@@ -61,24 +61,25 @@ TEST(Comandi, RegolaOccupato) {
          {mnuRicomincia_Click, mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click, mnuStampare_Click,
           mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click})
         evento(p.c);
-    Image1_Click(p.c, 2);
-    Image1_Click(p.c, 3);
+    for (int k : {1, 2, 3}) Image1_Click(p.c, k);
     Form_KeyPress(p.c, 27);
-    EXPECT_EQ(p.c.m.Parole[0], "CASA");
-    EXPECT_TRUE(p.c.f.Label2[0].Enabled);
-    EXPECT_EQ(p.c.f.mnuIstruzioni.Caption + p.c.f.mnuCaricaSchema.Caption + p.c.f.mnuCancellaSchema.Caption,
-              prima.mnuIstruzioni.Caption + prima.mnuCaricaSchema.Caption + prima.mnuCancellaSchema.Caption);
-    EXPECT_EQ(p.piattaforma.stampe, 0);
-    EXPECT_TRUE(p.piattaforma.messaggi.empty());
+    EXPECT_EQ(p.c.m.Parole[0] + p.c.f.mnuIstruzioni.Caption + p.c.f.mnuCaricaSchema.Caption +
+                  p.c.f.mnuCancellaSchema.Caption,
+              "CASA" + prima.mnuIstruzioni.Caption + prima.mnuCaricaSchema.Caption +
+                  prima.mnuCancellaSchema.Caption);
+    EXPECT_EQ(p.piattaforma.stampe + p.piattaforma.messaggi.size(), 0u);
     EXPECT_FALSE(p.cartella.Esiste("schemi/schema_n_001.txt"));
     for (std::size_t k = 0; k < kCelle; ++k)
         EXPECT_EQ(p.c.f.Image1[k].BorderStyle, prima.Image1[k].BorderStyle) << k;
-    EXPECT_EQ(p.c.m.Occupato, 1);
 }
 
-// The forty word labels each have a place of their own in the list.
-TEST(Comandi, EtichetteDelleParoleAlLoroPosto) {
+// Five word labels under the heading in the first column, then seven a column, on the same rows.
+TEST(Comandi, EtichetteDelleParole) {
+    const auto& l = Form1().Label2;
     std::set<std::pair<float, float>> posti;
-    for (const auto& e : Form1().Label2) posti.insert({e.Left, e.Top});
+    for (const auto& e : l) posti.insert({e.Left, e.Top});
     EXPECT_EQ(posti.size(), std::size_t(kMaxParole));
+    EXPECT_EQ(std::make_tuple(l[4].Left, l[0].Top, l[5].Top),
+              std::make_tuple(l[0].Left, l[7].Top, l[12].Top));
+    EXPECT_NE(l[5].Left, l[4].Left);
 }
