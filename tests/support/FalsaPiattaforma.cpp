@@ -30,7 +30,6 @@ std::vector<std::string> FalsaPiattaforma::Testi() const {
 std::optional<DimensioniPixel> FalsaPiattaforma::CaricaImmagine(const std::string& nome,
                                                                 const std::string& byte) {
     immaginiCaricate.push_back(nome);
-    if (decodifica) return decodifica(byte);
     if (byte.starts_with("\xFF\xD8")) return DimensioniPixel{259, 194};
     return std::nullopt;
 }
@@ -66,16 +65,16 @@ bool CartellaProva::Esiste(const std::string& relativo) const {
     return fs::exists(percorso_ / relativo);
 }
 
-const std::vector<std::string> kTavolaAlfabeto = {
-    "ABCDEFGHIJKLMNOPQR", "STUVWXYZABCDEFGHIJ", "KLMNOPQRSTUVWXYZAB", "CDEFGHIJKLMNOPQRST",
-    "UVWXYZABCDEFGHIJKL", "MNOPQRSTUVWXYZABCD", "EFGHIJKLMNOPQRSTUV", "WXYZABCDEFGHIJKLMN",
-    "OPQRSTUVWXYZABCDEF", "GHIJKLMNOPQRSTUVWX",
-};
-const std::vector<std::string> kTavolaCasa = {
-    "CASAXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-    "XXXXXXXXXXXXXXXXXX", "XXXXXXXXXXXXXXXXXX",
-};
+const std::vector<std::string> kTavolaAlfabeto = [] {
+    std::vector<std::string> righe(10);
+    for (int k = 0; k < 180; ++k) righe[std::size_t(k / 18)] += static_cast<char>('A' + k % 26);
+    return righe;
+}();
+const std::vector<std::string> kTavolaCasa = [] {
+    std::vector<std::string> righe(10, std::string(18, 'X'));
+    righe[0].replace(0, 4, "CASA");
+    return righe;
+}();
 
 void CopiaDatiSpediti(const CartellaProva& d) {
     const fs::path dati(TRAMELO_DATA_DIR);

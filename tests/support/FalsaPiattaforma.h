@@ -3,7 +3,6 @@
 
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,7 @@ class FalsaPiattaforma : public Piattaforma {
   public:
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
     std::vector<std::string> Testi() const;  // the texts of the messages shown so far
-    double Timer() override { return orologio += passoOrologio; }
+    double Timer() override { return orologio; }
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
     double ScreenWidth() override { return 1920 * twipsPerPixel; }
@@ -33,15 +32,11 @@ class FalsaPiattaforma : public Piattaforma {
     std::vector<Messaggio> messaggi;
     std::deque<int> risposte;  // answers to the next message boxes; OK when empty
     double orologio = 43200.0;
-    double passoOrologio = 0;  // seconds the clock moves at each reading
     double twipsPerPixel = 12.0;
     EsitoStampa esitoStampa = EsitoStampa::Stampato;
     int stampe = 0;
     int ridisegni = 0;
-    // Decides what a picture's bytes decode to; by default bytes that start with the JPEG marker
-    // FF D8 are a 259 x 194 picture.
-    std::function<std::optional<DimensioniPixel>(const std::string&)> decodifica;
-    std::vector<std::string> immaginiCaricate;  // the names the pictures were decoded for
+    std::vector<std::string> immaginiCaricate;  // the names pictures were decoded for: FF D8... is 259 x 194
 };
 
 // A temporary program folder, removed at the end of the test.
