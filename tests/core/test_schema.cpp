@@ -28,40 +28,33 @@ std::string Testo(const std::vector<std::string>& righe, const std::vector<std::
 
 }  // namespace
 
+// Each row a puzzle text and what the reader makes of it: cells 18, 20..22 and 36..39 as codes, the
+// solution, the picture line, the number of words and the first three.
 TEST(LetturaSchema, RegoleDelLettore) {
-    using Verifica = std::function<void(const LetturaSchema&)>;
-    const std::pair<std::string, Verifica> casi[] = {
-        {Testo(TavolaCon(2, "A .bCDEFGHIJKLMNOP")),  // blank, dot and small letter: hidden cells
-         [](auto& l) {
-             EXPECT_EQ(std::vector<int>(&l.celle[36], &l.celle[40]), (std::vector{1, -32, -18, 34}));
-         }},
-        {Testo(TavolaCon(0, "ABCDEFGHIJKLMNOPQRZZZZ")),  // longer than 18: the rest ignored
-         [](auto& l) { EXPECT_EQ(l.celle[18], 'S' - 64); }},
-        {Testo(TavolaCon(1, "ABC")),  // shorter than 18: the missing cells hidden
-         [](auto& l) {
-             EXPECT_EQ(std::vector<int>(&l.celle[20], &l.celle[23]), (std::vector{3, 0, 0}));
-         }},
+    const std::pair<std::string, std::string> casi[] = {
+        // blank, dot and small letter: hidden cells
+        {Testo(TavolaCon(2, "A .bCDEFGHIJKLMNOP")), "19 21 22 23 1 -32 -18 34 |X|000 00000|0:"},
+        // longer than 18: the rest ignored; shorter: the missing cells hidden
+        {Testo(TavolaCon(0, "ABCDEFGHIJKLMNOPQRZZZZ")), "19 21 22 23 11 12 13 14 |X|000 00000|0:"},
+        {Testo(TavolaCon(1, "ABC")), "1 3 0 0 11 12 13 14 |X|000 00000|0:"},
         {test::TestoSchema(kTavola, "  la torre di pisa ", "007  2345", {}),
-         [](auto& l) { EXPECT_EQ(l.soluzione + "|" + l.rigaImmagine, "LA TORRE DI PISA|007  2345"); }},
-        {Testo(kTavola, {"  CASA ", "   ", "/"}),  // words trimmed, a blank line is an empty word
-         [](auto& l) {
-             EXPECT_EQ(l.parole, (std::vector<std::string>{"CASA", "", "/"}));
-         }},
-        {Testo(kTavola, {"UNO", "  /* altro", "DUE"}, false),  // blanks before /* end the list
-         [](auto& l) { EXPECT_EQ(l.parole, (std::vector<std::string>{"UNO"})); }},
-        {Testo(kTavola, std::vector<std::string>(41, "P")),  // the 41st word is never read
-         [](auto& l) { EXPECT_EQ(l.parole.size(), 40u); }},
-        {Testo(kTavola, {"UNO", "DUE"}, false),  // no terminator: the words read stay
-         [](auto& l) { EXPECT_EQ(l.parole.size(), 2u); }},
+         "19 21 22 23 11 12 13 14 |LA TORRE DI PISA|007  2345|0:"},
+        // words trimmed, a blank line an empty word
+        {Testo(kTavola, {"  CASA ", "   ", "/"}), "19 21 22 23 11 12 13 14 |X|000 00000|3:CASA,,/,"},
+        // blanks before /* end the list, as does the end of the file
+        {Testo(kTavola, {"UNO", "  /* altro", "DUE"}, false), "19 21 22 23 11 12 13 14 |X|000 00000|1:UNO,"},
+        {Testo(kTavola, {"UNO", "DUE"}, false), "19 21 22 23 11 12 13 14 |X|000 00000|2:UNO,DUE,"},
+        {Testo(kTavola, std::vector<std::string>(41, "P")), "19 21 22 23 11 12 13 14 |X|000 00000|40:P,P,P,"},
         {"ABCDEFGHIJKLMNOPQR\nSTUVWXYZABCDEFGHIJ\n\n\n\n\n\n\n\n\nsole\n001 00100\nCASA\n/*\n",
-         [](auto& l) {
-             EXPECT_EQ(l.celle[18], 'S' - 64);
-             EXPECT_EQ(l.soluzione + "|" + l.rigaImmagine + "|" + l.parole.at(0), "SOLE|001 00100|CASA");
-         }},
+         "19 21 22 23 0 0 0 0 |SOLE|001 00100|1:CASA,"},  // LF line ends
     };
-    for (const auto& [testo, verifica] : casi) {
-        SCOPED_TRACE(testo.substr(0, 60));
-        verifica(LeggiSchemaDaTesto(testo));
+    for (const auto& [testo, atteso] : casi) {
+        const auto l = LeggiSchemaDaTesto(testo);
+        std::string r;
+        for (std::size_t k : {18, 20, 21, 22, 36, 37, 38, 39}) r += std::to_string(l.celle[k]) + " ";
+        r += "|" + l.soluzione + "|" + l.rigaImmagine + "|" + std::to_string(l.parole.size()) + ":";
+        for (std::size_t w = 0; w < std::min<std::size_t>(3, l.parole.size()); ++w) r += l.parole[w] + ",";
+        EXPECT_EQ(r, atteso) << testo.substr(0, 60);
     }
 }
 
