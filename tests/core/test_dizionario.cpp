@@ -54,7 +54,11 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     auto indice = Indice();  // what follows the two fields on a line is not read
     for (std::size_t i = 0; (i = indice.find('\r', i)) != std::string::npos; i += 2) indice.insert(i, "9");
     ConDati(p).cartella.Scrivi("dizionari/indir_bbb.txt", indice);
-    p.cartella.Scrivi("Immagini.txt", "000100100 foto jpg\r\n" + Catalogo(29));  // a caption never used
+    auto catalogo = "000100100 foto jpg\r\n" + Catalogo(29);  // a caption never used
+    catalogo.resize(catalogo.size() - 2);                     // no line end after the last line
+    p.cartella.Scrivi("Immagini.txt", catalogo);
+    fs::rename(p.cartella.percorso() / "dizionari",
+               p.cartella.percorso() / "DIZIONARI");  // names in any case
     p.Carica(kTavola, {});
     const auto& m = p.c.m;
     EXPECT_EQ(p.piattaforma.Testi(),
