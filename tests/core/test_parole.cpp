@@ -44,6 +44,7 @@ TEST(Parole, DirezioniECelleDelleParole) {
         {"palindromo in colonna", "OSSO", 3, 92, 146},
         {"diagonale dall'angolo in alto a sinistra", "GATTO", 2, 0, 76},
         {"diagonale sotto quella d'angolo, all'indietro", "SOA", 6, 90, 128},
+        {"la stessa in avanti", "AOS", 2, 90, 128},
         {"minuscole nell'elenco", "nOcE", 2, 46, 103},
         {"divisa fra due righe", "TOPO", 0, -1, -1},
         {"su una cella nascosta", "caff\xE8", 0, -1, -1},

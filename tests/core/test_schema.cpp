@@ -64,7 +64,7 @@ TEST(PreparaSchema, UnNuovoCaricamentoNonLasciaNullaDelPrecedente) {
     p.Carica(kTavola, std::vector<std::string>(40, "ABC"), "sole");
     mnuSoluzione_Click(p.c);
     Image1_Click(p.c, 100);
-    p.Carica(TavolaCon(0, "AB.DEFGHIJKLMNOPQR"), {"ABC", "DEF"}, " soluzione ");
+    p.Carica(TavolaCon(0, "AB[DEFGHIJKLMNOPQR"), {"ABC", "DEF"}, " soluzione ");
     const auto& m = p.c.m;
     const auto& f = p.c.f;
     EXPECT_EQ(m.Occupato + m.ModoSoluzione + m.ParolaRiconosciuta, 0);
