@@ -90,6 +90,8 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         } else {
             ASSERT_FALSE(p.messaggi.empty());
             EXPECT_EQ(p.messaggi[0].testo, testi::kCartellaGiocatoreMancante + nominata);
+            // After a fault above, a new game may run on without end: stop first.
+            ASSERT_FALSE(HasFailure());
             mnuNS_Click(c);
         }
         EXPECT_EQ(i.Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso()), prima);
