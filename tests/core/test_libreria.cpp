@@ -35,9 +35,9 @@ struct Libreria : test::Partita {
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
     void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
-    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is
-    // running, a digit clicks schema_n_00<digit>.txt in the list, "?" clicks `guasto`; "!" turns `guasto`
-    // into a folder with something in it or, when empty, fills the disk: no file grows past 100 bytes.
+    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running, a digit clicks
+    // schema_n_00<digit>.txt in the list, "?" clicks `guasto`; "!" turns `guasto` into a folder with
+    // something in it or, when `guasto` is empty, fills the disk: no file grows past 100 bytes.
     void Esegui(const std::string& azioni, const std::string& guasto = "") {
         rlimit prima{};
         getrlimit(RLIMIT_FSIZE, &prima);
