@@ -1,8 +1,10 @@
-// The library of saved puzzles: numbering, the file list's states and captions, loading, deleting, faults.
+// The library of saved puzzles: numbering, the file list's states and captions, loading, deleting, and
+// faults, among them writes cut short by a full disk.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
-#include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -15,34 +17,42 @@ using Nomi = std::vector<std::string>;
 
 namespace {
 
-// Two boards told apart by their first letters: GATTO and CANE, SOLE and LUNA.
-const Nomi kSchemaA = {"GATTOQWERTYUIOPASD", "CANEZXCVBNMLKJHGFD", "QWERTYUIOPASDFGHJK", "LZXCVBNMQWERTYUIOP",
-                       "ASDFGHJKLZXCVBNMQW", "ERTYUIOPASDFGHJKLZ", "XCVBNMQWERTYUIOPAS", "DFGHJKLZXCVBNMQWER",
-                       "TYUIOPASDFGHJKLZXC", "VBNMQWERTYUIOPASDF"};
-const Nomi kSchemaB = [] {
-    auto b = kSchemaA;
-    b[0].replace(0, 5, "SOLEM"), b[1].replace(0, 4, "LUNA");
-    return b;
-}();
-const std::string kTestoB = test::TestoSchema(kSchemaB, "notte", "000 00000", {"SOLE", "LUNA"});
-const Nomi k001 = {"schema_n_001.txt"};
+const Nomi k001 = {"schema_n_001.txt"}, k002 = {"schema_n_001.txt", "schema_n_002.txt"};
 
-// A game on puzzle A with the given files in the library, each holding puzzle B.
+std::string Salvato(char numero) {
+    return testi::kSchemaSalvato + std::string("schema_n_00") + numero + ".txt";
+}
+
+// A game on the CASA board with the given files in the library, each holding the alphabet board.
 struct Libreria : test::Partita {
+    const std::string salvato =
+        test::TestoSchema(test::kTavolaAlfabeto, "abc", "000 00000", {"ABCD", "STUV"});
     explicit Libreria(const Nomi& salvati = {}) {
-        Carica(kSchemaA, {"GATTO", "CANE"}, "miao");
-        for (const auto& n : salvati) cartella.Scrivi("schemi/" + n, kTestoB);
+        Carica(test::kTavolaCasa, {"CASA"}, "casa");
+        for (const auto& n : salvati) cartella.Scrivi("schemi/" + n, salvato);
         piattaforma.messaggi.clear();
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
     void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
-    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running.
-    void Esegui(const std::string& azioni) {
+    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running, a digit clicks
+    // schema_n_00<digit>.txt in the list, "?" clicks `guasto`; "!" turns `guasto` into a folder with
+    // something in it or, when `guasto` is empty, fills the disk: no file grows past 100 bytes.
+    void Esegui(const std::string& azioni, const std::string& guasto = "") {
+        rlimit prima{};
+        getrlimit(RLIMIT_FSIZE, &prima);
+        const rlimit pieno{100, prima.rlim_max};
         for (char a : azioni)
             a == 'C'   ? mnuCaricaSchema_Click(c)
             : a == 'X' ? mnuCancellaSchema_Click(c)
             : a == 'S' ? mnuSalvaSchema_Click(c)
-                       : void(c.m.Occupato = 1);
+            : a == 'O' ? void(c.m.Occupato = 1)
+            : a == '?' ? Clicca(guasto)
+            : a != '!' ? Clicca(std::string("schema_n_00") + a + ".txt")
+            : guasto.empty()
+                ? void(setrlimit(RLIMIT_FSIZE, &pieno))
+                : (fs::remove(Schemi() / guasto), void(fs::create_directories(Schemi() / guasto / "x")));
+        setrlimit(RLIMIT_FSIZE, &prima);
     }
     Nomi Messaggi() const { return piattaforma.Testi(); }
     Nomi Salvati() const {  // everything in schemi/ but the current puzzle, sorted
@@ -59,13 +69,6 @@ struct Libreria : test::Partita {
         return c1 ? "C" : c2 ? "X" : "";
     }
 };
-
-std::string Salvato(const std::string& nome) {
-    return testi::kSchemaSalvato + nome;
-}
-void CartellaPiena(const fs::path& p) {
-    fs::remove(p), fs::create_directories(p / "dentro");
-}
 
 }  // namespace
 
@@ -84,19 +87,18 @@ TEST(Libreria, NumerazioneDelSalvataggio) {
     for (const auto& [nome, salvati, atteso] : casi) {
         Libreria p(salvati);
         p.Esegui("S");
-        auto attesi = salvati;
-        if (!atteso.empty()) attesi.push_back(atteso);
-        std::sort(attesi.begin(), attesi.end());
-        EXPECT_EQ(p.Salvati(), attesi) << nome;
-        EXPECT_EQ(p.Messaggi(), Nomi{atteso.empty() ? testi::kLibreriaPiena : Salvato(atteso)}) << nome;
+        EXPECT_EQ(p.Salvati().size(), salvati.size() + !atteso.empty()) << nome;
+        EXPECT_EQ(p.Messaggi(), Nomi{atteso.empty() ? testi::kLibreriaPiena : testi::kSchemaSalvato + atteso})
+            << nome;
         EXPECT_TRUE(atteso.empty() ||
-                    p.cartella.Leggi("schemi/" + atteso) == p.cartella.Leggi("schemi/schema.txt"));
+                    p.cartella.Leggi("schemi/" + atteso) == p.cartella.Leggi("schemi/schema.txt"))
+            << nome;
     }
 }
 
 TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
     Libreria p({"schema_n_B01.txt", "schema_n_a02.txt", "SCHEMA_N_003.TXT", "schema_n_001.txt",
-                "schema_n_01.txt", "schema_n_004.txt.bak"});
+                "schema_x_002.txt", "schema_n_01.txt", "schema_n_004.txt.bak"});
     fs::create_directory(p.Schemi() / "schema_n_005.txt");
     AggiornaFile1(p.c);
     EXPECT_EQ(p.c.f.File1.names,
@@ -104,6 +106,7 @@ TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
 }
 
 TEST(Libreria, StatiDellaListaEDidascalie) {
+    // clang-format off
     const std::tuple<Nomi, const char*, const char*, Nomi> casi[] = {
         // saved names, actions, the list state after them, the messages
         {k001, "C", "C", {}},
@@ -114,16 +117,23 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
         {k001, "XCC", "C", {}},
         {{}, "C", "", {testi::kNessunoDaCaricare}},
         {{}, "X", "", {testi::kNessunoDaCancellare}},
-        {k001, "CS", "C", {Salvato("schema_n_002.txt")}},  // an open list shows the new file
-        {k001, "XS", "X", {Salvato("schema_n_002.txt")}},
+        {k001, "CS", "C", {Salvato('2')}},  // an open list shows the new file
+        {k001, "XS", "X", {Salvato('2')}},
         {k001, "XOX", "X", {}},  // busy: Cancella does not close
+        {k002, "X1", "X", {}},
+        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},
+        // The highest deleted: its number is used again; one in the middle: no gap is filled.
+        {{}, "SSSX3S", "X", {Salvato('1'), Salvato('2'), Salvato('3'), Salvato('3')}},
+        {{}, "SSSX2S", "X", {Salvato('1'), Salvato('2'), Salvato('3'), Salvato('4')}},
     };
+    // clang-format on
     for (const auto& [salvati, azioni, stato, messaggi] : casi) {
         Libreria p(salvati);
         p.Esegui(azioni);
         EXPECT_EQ(p.Stato(), stato) << azioni;
         EXPECT_EQ(p.Messaggi(), messaggi) << azioni;
         EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati()) << azioni;
+        EXPECT_EQ(p.c.m.Parole[0], "CASA") << azioni;
     }
 }
 
@@ -133,87 +143,50 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         Libreria p(k001);
         if (corrente != "schema.txt") fs::remove(p.Schemi() / "schema.txt");
         if (corrente == "SCHEMA.txt") p.cartella.Scrivi("schemi/SCHEMA.txt", "vecchio");
-        p.Esegui("C");
-        p.Clicca("schema_n_001.txt");
-        EXPECT_EQ(p.c.m.Griglia[18], 'L' - 64) << corrente;
+        p.Esegui("C1");
+        EXPECT_EQ(p.c.m.Griglia[18], 'S' - 64) << corrente;
         EXPECT_EQ(p.Stato(), "") << corrente;
         // One current puzzle file holding the chosen bytes, the chosen file still in the library.
         const std::string nome = corrente.empty() ? "schema.txt" : corrente;
         EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
-        EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), kTestoB) << corrente;
+        EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), p.salvato) << corrente;
         p.c.f.Label2[0].Enabled = false;
         mnuRicomincia_Click(p.c);  // starts the loaded puzzle again
-        EXPECT_EQ(p.c.m.Parole[1], "LUNA") << corrente;
+        EXPECT_EQ(p.c.m.Parole[1], "STUV") << corrente;
         EXPECT_TRUE(p.c.f.Label2[0].Enabled) << corrente;
     }
 }
 
-TEST(Libreria, CancellaFinoAllUltimoENumeriRiusati) {
-    Libreria p({"schema_n_001.txt", "schema_n_002.txt"});
-    p.Esegui("X");
-    p.Clicca("schema_n_001.txt");
-    EXPECT_EQ(p.c.f.File1.names, Nomi{"schema_n_002.txt"});
-    EXPECT_EQ(p.Stato() + std::to_string(p.Messaggi().size()), "X0");
-    p.Clicca("schema_n_002.txt");
-    EXPECT_TRUE(p.Salvati().empty());
-    EXPECT_EQ(p.Messaggi(), Nomi{testi::kNessunAltroDaCancellare});
-    EXPECT_EQ(p.Stato(), "");
-    EXPECT_EQ(p.c.m.Parole[0], "GATTO");
-    // The highest deleted: its number is used again; one in the middle: no gap is filled.
-    for (const auto& [cancellato, atteso] :
-         {std::pair{"schema_n_003.txt", "schema_n_003.txt"}, {"schema_n_002.txt", "schema_n_004.txt"}}) {
-        Libreria q;
-        q.Esegui("SSSX");
-        q.Clicca(cancellato);
-        q.Esegui("S");
-        EXPECT_EQ(q.Messaggi().back(), Salvato(atteso)) << cancellato;
-    }
-}
-
 TEST(Libreria, UnGuastoLasciaTuttoComEra) {
-    const std::tuple<const char*, Nomi, std::function<void(Libreria&)>, std::string, std::string, const char*>
-        casi[] = {
-            // name, saved names, what happens, the message, the file it names, the list state after
-            {"salvataggio senza schema corrente",
-             {},
-             [](auto& p) { fs::remove(p.Schemi() / "schema.txt"), p.Esegui("S"); },
-             testi::kSchemaMancante,
-             "schema.txt",
-             ""},
-            {"salvataggio su un nome occupato da una cartella", k001,
-             [](auto& p) { CartellaPiena(p.Schemi() / "schema_n_002.txt"), p.Esegui("S"); },
-             testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
-            {"schema scelto sparito",
-             {"schema_n_001.txt", "schema_n_002.txt"},
-             [](auto& p) { p.Esegui("C"), fs::remove(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-             testi::kSchemaScomparso,
-             "schema_n_001.txt",
-             "C"},
-            {"schema scelto diventato cartella", k001,
-             [](auto& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-             testi::kSchemaScomparso, "schema_n_001.txt", ""},
-            {"schema corrente non sostituibile", k001,
-             [](auto& p) { p.Esegui("C"), CartellaPiena(p.Schemi() / "schema.txt"), p.Clicca(k001[0]); },
-             testi::kSostituzioneFallita, "schema.txt", "C"},
-            {"schema da cancellare diventato cartella", k001,
-             [](auto& p) { p.Esegui("X"), CartellaPiena(p.Schemi() / k001[0]), p.Clicca(k001[0]); },
-             testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
-            {"nome fuori elenco ignorato", k001,
-             [](auto& p) { p.Esegui("X"), p.Clicca("schema.txt"), p.Clicca("../schemi/schema_n_001.txt"); },
-             "", "", "X"},
-        };
-    for (const auto& [nome, salvati, azione, messaggio, file, stato] : casi) {
+    // clang-format off
+    const std::tuple<Nomi, const char*, const char*, std::string, const char*, const char*> casi[] = {
+        // saved names, actions, `guasto`, the message, the file it names, the list state after
+        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},
+        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
+        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},
+        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},
+        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},
+        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},
+        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},
+        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
+        {k001, "X?", "schema.txt", "", "", "X"},  // names outside the list are ignored
+        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "X"},
+    };
+    // clang-format on
+    for (const auto& [salvati, azioni, guasto, messaggio, file, stato] : casi) {
+        const auto riga = std::string(azioni) + " " + guasto;
         Libreria p(salvati);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
-        azione(p);
+        p.Esegui(azioni, guasto);
         EXPECT_EQ(p.Messaggi(), messaggio.empty() ? Nomi{} : Nomi{messaggio + (p.Schemi() / file).string()})
-            << nome;
-        EXPECT_EQ(p.c.m.Parole[0], "GATTO") << nome;
-        EXPECT_EQ(p.Stato(), stato) << nome;
+            << riga;
+        EXPECT_EQ(p.c.m.Parole[0], "CASA") << riga;
+        EXPECT_EQ(p.Stato(), stato) << riga;
         EXPECT_TRUE(!fs::is_regular_file(p.Schemi() / "schema.txt") ||
                     p.cartella.Leggi("schemi/schema.txt") == corrente)
-            << nome;
+            << riga;
         for (const auto& n : p.Salvati())  // no copy, no temporary file left behind
-            EXPECT_TRUE(n == file || std::count(salvati.begin(), salvati.end(), n)) << nome << ": " << n;
+            EXPECT_TRUE(std::count(salvati.begin(), salvati.end(), n) || fs::is_directory(p.Schemi() / n))
+                << riga << ": " << n;
     }
 }
