@@ -68,9 +68,11 @@ TEST(IngressiErrati, FileCheNonSonoFile) {
             const auto cartella = p.cartella.percorso().string(), nominato = cartella + "/" + file;
             EXPECT_TRUE(
                 std::ranges::any_of(detti, [&](auto& t) { return t.find(nominato) != std::string::npos; }));
-            for (const auto& t : detti)
-                if (t.find(cartella) != std::string::npos && t.find("FileTemp.jpg") == std::string::npos)
+            for (const auto& t : detti) {
+                if (t.find(cartella) != std::string::npos && t.find("FileTemp.jpg") == std::string::npos) {
                     EXPECT_EQ(std::count(detti.begin(), detti.end(), t), 1) << "said again: " << t;
+                }
+            }
 
             const auto& m = p.c.m;
             EXPECT_EQ(m.Occupato, 0);
