@@ -20,7 +20,7 @@ class FalsaPiattaforma : public Piattaforma {
   public:
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
     std::vector<std::string> Testi() const;  // the texts of the messages shown so far
-    double Timer() override { return orologio; }
+    double Timer() override { return orologio += passoOrologio; }
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
     double ScreenWidth() override { return 1920 * twipsPerPixel; }
@@ -32,6 +32,7 @@ class FalsaPiattaforma : public Piattaforma {
     std::vector<Messaggio> messaggi;
     std::deque<int> risposte;  // answers to the next message boxes; OK when empty
     double orologio = 43200.0;
+    double passoOrologio = 0;  // seconds the clock moves at each reading (the bench's clock runs)
     double twipsPerPixel = 12.0;
     EsitoStampa esitoStampa = EsitoStampa::Stampato;
     int stampe = 0;
