@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -25,13 +24,6 @@ struct Installata {
         fs::copy(TRAMELO_DATA_DIR, dati, fs::copy_options::recursive);
     }
     std::string Leggi(const fs::path& f) const { return radice.Leggi(f.string()); }
-    // Every file below a folder with its bytes, to tell that nothing there changed.
-    std::map<fs::path, std::string> Istantanea(const fs::path& cartella) const {
-        std::map<fs::path, std::string> v;
-        for (const auto& e : fs::recursive_directory_iterator(cartella))
-            if (e.is_regular_file()) v[e.path()] = Leggi(e.path());
-        return v;
-    }
 };
 
 }  // namespace
@@ -71,7 +63,7 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
     for (const auto& [giocatore, nominata] : casi) {
         SCOPED_TRACE(nominata);
         // Of a folder of its own, only the player's folder changes; without one, nothing does.
-        const auto prima = i.Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso());
+        const auto prima = test::Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso());
         test::FalsaPiattaforma p;
         Contesto c(p, i.dati, giocatore);
         c.installata = true;
@@ -94,7 +86,7 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
             ASSERT_FALSE(HasFailure());
             mnuNS_Click(c);
         }
-        EXPECT_EQ(i.Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso()), prima);
+        EXPECT_EQ(test::Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso()), prima);
     }
     // The next start keeps the player's current puzzle.
     i.radice.Scrivi("casa/.local/share/tramelo/schemi/schema.txt", "mio");

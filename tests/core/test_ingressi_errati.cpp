@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <map>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -22,21 +21,6 @@ namespace {
 constexpr const char *kSchema = "schemi/schema.txt", *kIndice = "dizionari/indir_bbb.txt",
                      *kArchivio = "dizionari/dizionario.bbb", *kCatalogo = "Immagini.txt",
                      *kImmagini = "Immagini.jpg";
-
-// Every file below the folder: a regular file's bytes (a huge one's size), where a link points, or neither.
-std::map<std::string, std::string> Fotografa(const test::CartellaProva& d) {
-    std::map<std::string, std::string> foto;
-    for (const auto& e : fs::recursive_directory_iterator(d.percorso())) {
-        auto& v = foto[e.path().lexically_relative(d.percorso()).generic_string()];
-        if (e.is_symlink())
-            v = "-> " + fs::read_symlink(e.path()).string();
-        else if (e.is_regular_file())
-            v = e.file_size() > 50'000'000 ? "enorme" : d.Leggi(e.path().string());
-        else if (!e.is_directory())
-            v = "altro";
-    }
-    return foto;
-}
 
 }  // namespace
 
@@ -55,7 +39,7 @@ TEST(IngressiErrati, FileCheNonSonoFile) {
             test::CopiaDatiSpediti(p.cartella);
             fs::copy(fs::path(TRAMELO_DATA_DIR) / kSchema, p.cartella.percorso() / kSchema);
             guasta(p.cartella.percorso() / file);
-            auto attese = Fotografa(p.cartella);
+            auto attese = test::Istantanea(p.cartella.percorso());
             ::alarm(60);  // a read that blocks fails the test instead of hanging it
             p.Ricarica();
             mnuSoluzione_Click(p.c);
@@ -83,7 +67,7 @@ TEST(IngressiErrati, FileCheNonSonoFile) {
                 EXPECT_EQ(p.c.f.Label2[w].Caption, int(w) < m.NumParole ? m.Parole[w] : "") << "label " << w;
 
             // Only FileTemp.jpg may change, and the current puzzle when a new one was written whole.
-            auto dopo = Fotografa(p.cartella);
+            auto dopo = test::Istantanea(p.cartella.percorso());
             dopo.erase("FileTemp.jpg"), attese.erase("FileTemp.jpg");
             if (dopo[kSchema].ends_with("/* fine schema n.001\r\n")) dopo[kSchema] = attese[kSchema];
             EXPECT_TRUE(dopo == attese) << "files changed, added or removed";

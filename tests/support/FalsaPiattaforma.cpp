@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "board/Schema.h"
@@ -75,6 +76,22 @@ const std::vector<std::string> kTavolaCasa = [] {
     righe[0].replace(0, 4, "CASA");
     return righe;
 }();
+
+std::map<std::string, std::string> Istantanea(const fs::path& cartella) {
+    std::map<std::string, std::string> foto;
+    for (const auto& e : fs::recursive_directory_iterator(cartella)) {
+        auto& v = foto[e.path().lexically_relative(cartella).generic_string()];
+        if (e.is_symlink()) {
+            v = "-> " + fs::read_symlink(e.path()).string();
+        } else if (e.is_regular_file()) {
+            std::ifstream in(e.path(), std::ios::binary);
+            v = e.file_size() > 50'000'000 ? "enorme" : std::string(std::istreambuf_iterator<char>(in), {});
+        } else if (!e.is_directory()) {
+            v = "altro";
+        }
+    }
+    return foto;
+}
 
 void CopiaDatiSpediti(const CartellaProva& d) {
     const fs::path dati(TRAMELO_DATA_DIR);

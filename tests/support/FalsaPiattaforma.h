@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ class CartellaProva {
 // Boards used across the tests: every row a run of the alphabet, and CASA at the top left amid X.
 extern const std::vector<std::string> kTavolaAlfabeto;
 extern const std::vector<std::string> kTavolaCasa;
+
+// Every entry below a folder by relative name, to tell that nothing there changed: a regular file's bytes
+// (a huge one's size), where a link points, "altro" for what is neither, nothing for a folder.
+std::map<std::string, std::string> Istantanea(const std::filesystem::path& cartella);
 
 // Copies the shipped word store, index, catalogue and pictures into a folder.
 void CopiaDatiSpediti(const CartellaProva& d);
