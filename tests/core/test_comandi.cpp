@@ -10,25 +10,22 @@
 using namespace tramelo;
 using tramelo::test::Partita;
 
+// I Istruzioni, R Ricomincia (the load hides the picture and leaves the caption), C a click on the picture.
 TEST(Comandi, IstruzioniRicominciaIstruzioni) {
     Partita p;
     p.Carica(test::kTavolaCasa, {"CASA"});
-    // Whether the picture shows, and the menu caption.
-    auto stato = [&] {
-        return std::to_string(p.c.f.Image1[kImmagineIstruzioni].Visible) + p.c.f.mnuIstruzioni.Caption;
-    };
-    EXPECT_EQ(stato(), "0Istruzioni");
-    mnuIstruzioni_Click(p.c);
-    EXPECT_EQ(stato(), "1Esci da Istruzioni");
-    mnuIstruzioni_Click(p.c);
-    EXPECT_EQ(stato(), "0Istruzioni");
-    mnuIstruzioni_Click(p.c);
-    mnuRicomincia_Click(p.c);  // the load hides the picture and leaves the caption
-    EXPECT_EQ(stato(), "0Esci da Istruzioni");
-    mnuIstruzioni_Click(p.c);
-    EXPECT_EQ(stato(), "1Esci da Istruzioni");
-    Image1_Click(p.c, kImmagineIstruzioni);  // a click on the picture hides it too
-    EXPECT_EQ(stato(), "0Istruzioni");
+    std::string visto;  // whether the picture shows, and the menu caption, after each step
+    for (char a : std::string(" IIIRIC")) {
+        a == 'I'   ? mnuIstruzioni_Click(p.c)
+        : a == 'R' ? mnuRicomincia_Click(p.c)
+        : a == 'C' ? Image1_Click(p.c, kImmagineIstruzioni)
+                   : void();
+        visto +=
+            std::to_string(p.c.f.Image1[kImmagineIstruzioni].Visible) + p.c.f.mnuIstruzioni.Caption + "|";
+    }
+    EXPECT_EQ(visto,
+              "0Istruzioni|1Esci da Istruzioni|0Istruzioni|1Esci da Istruzioni|0Esci da Istruzioni|"
+              "1Esci da Istruzioni|0Istruzioni|");
 }
 
 TEST(Comandi, StampaSchema) {
@@ -37,15 +34,14 @@ TEST(Comandi, StampaSchema) {
         {EsitoStampa::NessunaStampante, {testi::kNessunaStampante}},
         {EsitoStampa::Fallito, {testi::kStampaFallita}},
     };
+    Partita p;
+    p.Carica(test::kTavolaCasa, {"CASA"});
     for (const auto& [esito, messaggi] : casi) {
-        Partita p;
-        p.Carica(test::kTavolaCasa, {"CASA"});
-        p.piattaforma.esitoStampa = esito;
-        p.piattaforma.messaggi.clear();
+        p.piattaforma.esitoStampa = esito, p.piattaforma.messaggi.clear();
         mnuStampare_Click(p.c);
-        EXPECT_EQ(p.piattaforma.stampe, 1);
         EXPECT_EQ(p.piattaforma.Testi(), messaggi);
     }
+    EXPECT_EQ(p.piattaforma.stampe, 3);
 }
 
 // While a generation runs every menu command, board click and key press is dropped.
@@ -54,7 +50,14 @@ TEST(Comandi, RegolaOccupato) {
     p.Carica(test::kTavolaCasa, {"CASA"});
     p.cartella.Scrivi("schemi/schema.txt", test::TestoSchema(test::kTavolaCasa, "X", "000 00000", {"ALTRO"}));
     Image1_Click(p.c, 0);
-    const auto prima = p.c.f;
+    // The words, the menu captions and the selected cells: what a dropped event would have changed.
+    const auto stato = [&f = p.c.f, &m = p.c.m] {
+        auto s =
+            m.Parole[0] + f.mnuIstruzioni.Caption + f.mnuCaricaSchema.Caption + f.mnuCancellaSchema.Caption;
+        for (const auto& i : f.Image1) s += std::to_string(i.BorderStyle);
+        return s;
+    };
+    const auto prima = stato();
     p.piattaforma.messaggi.clear();
     p.c.m.Occupato = 1;
     for (auto evento :
@@ -63,14 +66,9 @@ TEST(Comandi, RegolaOccupato) {
         evento(p.c);
     for (int k : {1, 2, 3}) Image1_Click(p.c, k);
     Form_KeyPress(p.c, 27);
-    EXPECT_EQ(p.c.m.Parole[0] + p.c.f.mnuIstruzioni.Caption + p.c.f.mnuCaricaSchema.Caption +
-                  p.c.f.mnuCancellaSchema.Caption,
-              "CASA" + prima.mnuIstruzioni.Caption + prima.mnuCaricaSchema.Caption +
-                  prima.mnuCancellaSchema.Caption);
+    EXPECT_EQ(stato(), prima);
     EXPECT_EQ(p.piattaforma.stampe + p.piattaforma.messaggi.size(), 0u);
     EXPECT_FALSE(p.cartella.Esiste("schemi/schema_n_001.txt"));
-    for (std::size_t k = 0; k < kCelle; ++k)
-        EXPECT_EQ(p.c.f.Image1[k].BorderStyle, prima.Image1[k].BorderStyle) << k;
 }
 
 // Five word labels under the heading in the first column, then seven a column, on the same rows.

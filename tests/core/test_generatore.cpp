@@ -9,8 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <map>
-#include <set>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -20,83 +18,17 @@
 
 namespace fs = std::filesystem;
 using namespace tramelo;
-using tramelo::test::CartellaProva;
-using tramelo::test::Partita;
-using Parole = std::map<int, std::vector<std::string>>;
+using namespace tramelo::test;
 
 namespace {
 
-// An empty generator board.
-struct Tavola {
-    Partita p;
-    Tavola() {
-        p.Ricarica();  // sets the program folder
-        p.c.m.Griglia.fill(kCellaLibera);
-        p.c.m.UltimaParola = -1;
-    }
-    bool Inserisci(const std::string& parola, int riga, int colonna, int direzione) {
-        auto& m = p.c.m;
-        m.ParolaCorrente = parola;
-        m.LunghezzaCorrente = static_cast<int>(parola.size());
-        m.Riga = riga, m.Colonna = colonna, m.Direzione = direzione;
-        InserisciParola(p.c);
-        return m.Piazzata == 1;
-    }
-};
-
-// Distinct words of the letters AEIORST, always the same: `corte` of 5 and 6 letters, `medie` of 7 to 9,
-// `lunghe` of 10 to 15.
-Parole ParoleCasuali(std::size_t corte, std::size_t medie, std::size_t lunghe) {
-    Parole parole;
-    unsigned seme = 7;
-    for (int l = 5; l <= 15; ++l) {
-        std::set<std::string> visti;
-        while (parole[l].size() < (l < 7 ? corte : l < 10 ? medie : lunghe)) {
-            std::string w;
-            for (int k = 0; k < l; ++k) w += "AEIORST"[((seme = seme * 1103515245u + 12345u) >> 16) % 7];
-            if (visti.insert(w).second) parole[l].push_back(w);
-        }
-    }
-    return parole;
-}
-
-// Writes a word store, its length index, and a catalogue with a store of tiny fake JPEGs, one per caption.
-void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<std::string>& didascalie) {
-    std::string archivio(15, ' '), indice, catalogo, immagini;
-    int record = 0;
-    for (const auto& [l, elenco] : parole) {
-        const int primo = record + 1;
-        for (const auto& w : elenco) archivio += w + std::string(16 - w.size(), ' '), ++record;
-        char riga[40];
-        std::snprintf(riga, sizeof riga, "%3d%06d %06d\r\n", l, primo, record);
-        indice += riga;
-    }
-    for (const auto& s : didascalie) {
-        const std::string jpeg = "\xFF\xD8" + s + "\xFF\xD9";
-        char lunghezza[8];
-        std::snprintf(lunghezza, sizeof lunghezza, "%05zu", jpeg.size());
-        catalogo += "0000" + std::string(lunghezza) + " " + s + " jpg\r\n";
-        immagini += jpeg;
-    }
-    d.Scrivi("dizionari/dizionario.bbb", archivio);
-    d.Scrivi("dizionari/indir_bbb.txt", indice);
-    d.Scrivi("Immagini.txt", catalogo);
-    d.Scrivi("Immagini.jpg", immagini);
-}
-
-// A game on the current puzzle kTavolaCasa with the generator's data files written by `prepara`.
-struct Generazione {
-    Partita p;
-    std::string corrente;
-    decltype(p.c.m.Griglia) griglia;
+// A game on the current puzzle kTavolaCasa, with the generator's data files written by `prepara`.
+struct Generazione : Partita {
     explicit Generazione(const std::function<void(const CartellaProva&)>& prepara) {
-        prepara(p.cartella);
-        p.Carica(test::kTavolaCasa, {"CASA"}, "X");
-        corrente = p.cartella.Leggi("schemi/schema.txt");
-        griglia = p.c.m.Griglia;
-        p.piattaforma.messaggi.clear();
+        prepara(cartella);
+        Carica(kTavolaCasa, {"CASA"}, "X");
+        piattaforma.messaggi.clear();
     }
-    std::vector<std::string> Messaggi() const { return p.piattaforma.Testi(); }
 };
 
 }  // namespace
@@ -120,11 +52,16 @@ TEST(InserisciParola, SpazioEIncroci) {
         {"direzione fuori da 0..7", 5, 5, 5, 8, false},
     };
     for (const auto& [nome, lunghezza, riga, colonna, direzione, piazzata] : casi) {
-        Tavola t;
-        EXPECT_EQ(t.Inserisci(std::string(std::size_t(lunghezza), 'A'), riga, colonna, direzione), piazzata)
-            << nome;
-        EXPECT_EQ(t.p.c.f.List1.ListCount(), piazzata ? 1 : 0) << nome;
-        EXPECT_EQ(t.p.c.m.UltimaParola, piazzata ? 0 : -1) << nome;
+        Partita p;
+        p.Ricarica();  // sets the program folder
+        auto& m = p.c.m;
+        m.Griglia.fill(kCellaLibera), m.UltimaParola = -1;
+        m.ParolaCorrente = std::string(std::size_t(lunghezza), 'A'), m.LunghezzaCorrente = lunghezza;
+        m.Riga = riga, m.Colonna = colonna, m.Direzione = direzione;
+        InserisciParola(p.c);
+        EXPECT_EQ(m.Piazzata == 1, piazzata) << nome;
+        EXPECT_EQ(p.c.f.List1.ListCount(), piazzata ? 1 : 0) << nome;
+        EXPECT_EQ(m.UltimaParola, piazzata ? 0 : -1) << nome;
     }
 }
 
@@ -156,18 +93,17 @@ TEST(NuovoSchema, SchemiDiOrologiFissati) {
                 "UN LAGO BLU", "IL BOSCO", "LA PIAZZA GRANDE", "UNA BARCA A VELA"});
             // clang-format on
         });
-        g.p.piattaforma.orologio = orologio;
-        g.p.Ricarica();
-        g.p.piattaforma.messaggi.clear();
-        g.p.piattaforma.ridisegni = 0;
-        mnuNS_Click(g.p.c);
-        EXPECT_EQ(g.p.piattaforma.ridisegni, 3 * (std::strlen(messaggi) + 1));  // three repaints a run
+        g.piattaforma.orologio = orologio;
+        g.Ricarica();
+        g.piattaforma.messaggi.clear(), g.piattaforma.ridisegni = 0;
+        mnuNS_Click(g.c);
+        EXPECT_EQ(g.piattaforma.ridisegni, 3 * (std::strlen(messaggi) + 1));  // three repaints a run
         std::string codici;
-        for (const auto& t : g.Messaggi()) codici += t[18];
+        for (const auto& t : g.piattaforma.Testi()) codici += t[18];
         EXPECT_EQ(codici, messaggi);
         std::ifstream atteso(TRAMELO_FIXTURES "/generato_" + std::to_string(int(orologio)) + ".txt",
                              std::ios::binary);
-        EXPECT_EQ(g.p.cartella.Leggi("schemi/schema.txt"),
+        EXPECT_EQ(g.cartella.Leggi("schemi/schema.txt"),
                   std::string(std::istreambuf_iterator<char>(atteso), {}));
     }
 }
@@ -175,12 +111,9 @@ TEST(NuovoSchema, SchemiDiOrologiFissati) {
 // A catalogue of one picture of 18 letters, the most free cells a board may keep: OK to every retry
 // until the free cells are as many.
 TEST(NuovoSchema, UnaSolaImmagineDiDiciottoLettere) {
-    const auto dati = [](const CartellaProva& d) {
-        ScriviDati(d, ParoleCasuali(40, 300, 5), {"IL CASTELLO DI SABBIA"});
-    };
-    Generazione g(dati);
-    mnuNS_Click(g.p.c);
-    const auto lettura = LeggiSchema(g.p.cartella.percorso() / "schemi/schema.txt");
+    Generazione g([](auto& d) { ScriviDati(d, ParoleCasuali(40, 300, 5), {"IL CASTELLO DI SABBIA"}); });
+    mnuNS_Click(g.c);
+    const auto lettura = LeggiSchema(g.cartella.percorso() / "schemi/schema.txt");
     EXPECT_EQ(lettura.soluzione + "|" + lettura.rigaImmagine, "IL CASTELLO DI SABBIA|001 00025");
 }
 
@@ -222,27 +155,28 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
     for (const auto& k : casi) {
         SCOPED_TRACE(k.nome);
         Generazione g(k.prepara);
-        g.p.piattaforma.risposte = k.risposte;
-        mnuNS_Click(g.p.c);
-        const auto cartella = g.p.cartella.percorso();
-        EXPECT_EQ(g.Messaggi(),
+        const auto corrente = g.cartella.Leggi("schemi/schema.txt");
+        const auto griglia = g.c.m.Griglia;
+        g.piattaforma.risposte = k.risposte;
+        mnuNS_Click(g.c);
+        const auto cartella = g.cartella.percorso();
+        EXPECT_EQ(g.piattaforma.Testi(),
                   !k.messaggi.empty()
                       ? k.messaggi
                       : std::vector<std::string>{testi::kDatiGeneratore +
                                                  (cartella / "dizionari/indir_bbb.txt").string() + "\r" +
                                                  (cartella / "dizionari/dizionario.bbb").string() + "\r" +
                                                  (cartella / "Immagini.txt").string()});
-        EXPECT_EQ(g.p.cartella.Leggi("schemi/schema.txt"), g.corrente);
-        EXPECT_EQ(g.p.c.m.Griglia, g.griglia);  // the current puzzle is back on the board
-        EXPECT_EQ(g.p.c.m.Occupato, 0);
+        EXPECT_EQ(g.cartella.Leggi("schemi/schema.txt"), corrente);
+        EXPECT_EQ(g.c.m.Griglia, griglia);  // the current puzzle is back on the board
+        EXPECT_EQ(g.c.m.Occupato, 0);
     }
 }
 
 // Many generations from fixed clocks on the shipped data: every word is on the board, the picture named
 // by the file carries the solution, and solved, the rings stand over its letters in cell order.
 TEST(NuovoSchema, SoakSuiDatiSpediti) {
-    Generazione g(test::CopiaDatiSpediti);
-    auto& p = g.p;
+    Generazione p(CopiaDatiSpediti);
     for (int i = 0; i < 200; ++i) {
         SCOPED_TRACE(i);
         p.piattaforma.orologio = 500.0 + i * 7.5;
@@ -255,6 +189,6 @@ TEST(NuovoSchema, SoakSuiDatiSpediti) {
         EXPECT_EQ(p.c.m.TabellaImmagini[std::size_t(std::stoi(l.rigaImmagine.substr(0, 3)))][3], l.soluzione);
         auto lettere = l.soluzione;
         std::erase(lettere, ' ');
-        EXPECT_EQ(test::LettereAnellate(p.c), lettere);
+        EXPECT_EQ(LettereAnellate(p.c), lettere);
     }
 }

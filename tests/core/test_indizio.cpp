@@ -61,12 +61,16 @@ TEST(Indizio, EstraeEMostraLImmagine) {
             << nome;
     }
     EXPECT_TRUE(MessaggiImmagine(p).empty());
-    // The 259 x 194 picture in its holder, the credit strip in its lower right corner, at 15 twips per pixel.
+    // At 15 twips per pixel the window grows by 1.25 once, however often it loads (the file list stays, the
+    // text size becomes floor(7.8 * 1.25)); the 259 x 194 picture fills its holder, the credit strip in its
+    // lower right corner.
     p.piattaforma.twipsPerPixel = 15;
-    p.Ricarica();
-    const auto &i = p.c.f.Image1[kImmagineIndizio], &s = p.c.f.Image1[kImmagineCredito];
-    EXPECT_EQ(std::vector<float>({i.Left, i.Top, i.Width, i.Height, s.Left, s.Top}),
-              (std::vector<float>{9300, 405, 3945, 2970, 12041, 3191}));
+    p.Ricarica(), p.Ricarica();
+    const auto& f = p.c.f;
+    const auto &i = f.Image1[kImmagineIndizio], &s = f.Image1[kImmagineCredito];
+    EXPECT_EQ(std::vector<float>({f.Width, f.Top, f.Image1[19].Left, f.File1.Left, f.Label2[0].FontSize,
+                                  i.Left, i.Top, i.Width, i.Height, s.Left, s.Top}),
+              (std::vector<float>{13860, 4447.5, 840, 5640, 9, 9300, 405, 3945, 2970, 12041, 3191}));
 }
 
 // With picture 1 on show, a bad load names the file at fault and leaves picture 1 in place.

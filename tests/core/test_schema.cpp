@@ -86,23 +86,3 @@ TEST(PreparaSchema, UnNuovoCaricamentoNonLasciaNullaDelPrecedente) {
     }
     EXPECT_TRUE(test::CelleAnellate(f).empty());
 }
-
-TEST(PreparaSchema, AdattaLaFinestraUnaSolaVolta) {
-    Partita p;
-    p.piattaforma.twipsPerPixel = 15;
-    p.Carica(kTavola, {});
-    p.Ricarica();
-    const auto& f = p.c.f;
-    EXPECT_FLOAT_EQ(f.Width, 11088 * 1.25f);
-    EXPECT_FLOAT_EQ(f.Top, (1080 * 15 - 5844 * 1.25f) / 2);
-    EXPECT_FLOAT_EQ(f.Image1[19].Left, (288 + 384) * 1.25f);  // 32-pixel tiles at 15 twips per pixel
-    EXPECT_FLOAT_EQ(f.Image1[19].Width, 480);
-    EXPECT_FLOAT_EQ(f.Label2[0].FontSize, 9);  // floor(7.8 * 1.25)
-    EXPECT_FLOAT_EQ(f.Shape1[0].Width, 480);
-    EXPECT_FLOAT_EQ(f.File1.Left, 5640);  // the file list is not scaled
-
-    Partita q;  // 12 twips per pixel: the design density, nothing changes
-    q.Carica(kTavola, {});
-    EXPECT_EQ(q.c.m.FinestraAdattata, 0);
-    EXPECT_FLOAT_EQ(q.c.f.Left, Form1().Left);
-}

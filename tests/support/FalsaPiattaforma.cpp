@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "board/Schema.h"
@@ -97,6 +99,43 @@ void CopiaDatiSpediti(const CartellaProva& d) {
     const fs::path dati(TRAMELO_DATA_DIR);
     fs::copy(dati / "dizionari", d.percorso() / "dizionari", fs::copy_options::recursive);
     for (const char* f : {"Immagini.txt", "Immagini.jpg"}) fs::copy(dati / f, d.percorso() / f);
+}
+
+Parole ParoleCasuali(std::size_t corte, std::size_t medie, std::size_t lunghe) {
+    Parole parole;
+    unsigned seme = 7;
+    for (int l = 5; l <= 15; ++l) {
+        std::set<std::string> visti;
+        while (parole[l].size() < (l < 7 ? corte : l < 10 ? medie : lunghe)) {
+            std::string w;
+            for (int k = 0; k < l; ++k) w += "AEIORST"[((seme = seme * 1103515245u + 12345u) >> 16) % 7];
+            if (visti.insert(w).second) parole[l].push_back(w);
+        }
+    }
+    return parole;
+}
+
+void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<std::string>& didascalie) {
+    std::string archivio(15, ' '), indice, catalogo, immagini;
+    int record = 0;
+    for (const auto& [l, elenco] : parole) {
+        const int primo = record + 1;
+        for (const auto& w : elenco) archivio += w + std::string(16 - w.size(), ' '), ++record;
+        char riga[40];
+        std::snprintf(riga, sizeof riga, "%3d%06d %06d\r\n", l, primo, record);
+        indice += riga;
+    }
+    for (const auto& s : didascalie) {
+        const std::string jpeg = "\xFF\xD8" + s + "\xFF\xD9";
+        char lunghezza[8];
+        std::snprintf(lunghezza, sizeof lunghezza, "%05zu", jpeg.size());
+        catalogo += "0000" + std::string(lunghezza) + " " + s + " jpg\r\n";
+        immagini += jpeg;
+    }
+    d.Scrivi("dizionari/dizionario.bbb", archivio);
+    d.Scrivi("dizionari/indir_bbb.txt", indice);
+    d.Scrivi("Immagini.txt", catalogo);
+    d.Scrivi("Immagini.jpg", immagini);
 }
 
 std::pair<float, float> PuntoLinea(int k) {

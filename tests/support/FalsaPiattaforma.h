@@ -70,6 +70,14 @@ std::map<std::string, std::string> Istantanea(const std::filesystem::path& carte
 // Copies the shipped word store, index, catalogue and pictures into a folder.
 void CopiaDatiSpediti(const CartellaProva& d);
 
+// Distinct words of the letters AEIORST by length, always the same: `corte` of 5 and 6 letters, `medie` of
+// 7 to 9, `lunghe` of 10 to 15.
+using Parole = std::map<int, std::vector<std::string>>;
+Parole ParoleCasuali(std::size_t corte, std::size_t medie, std::size_t lunghe);
+// Writes a word store and its length index (empty words are blank records), and a catalogue with a store of
+// tiny fake pictures, one per caption.
+void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<std::string>& didascalie);
+
 // A strike line's end point on cell k of the design layout, and the cells under the visible rings.
 std::pair<float, float> PuntoLinea(int k);
 std::vector<int> CelleAnellate(const Form1& f);
