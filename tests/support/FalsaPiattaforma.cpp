@@ -9,6 +9,7 @@
 #include <iterator>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "board/Schema.h"
 
@@ -153,6 +154,22 @@ std::string LettereAnellate(const Contesto& c) {
     std::string lettere;
     for (int k : CelleAnellate(c.f)) lettere += static_cast<char>(c.m.Griglia[std::size_t(k)] + 64);
     return lettere;
+}
+
+std::string GuastoTavola(const Contesto& c) {
+    const auto& m = c.m;
+    if (m.Occupato != 0 || m.NumParole < 0 || m.NumParole > kMaxParole) return "Occupato o NumParole";
+    for (std::size_t k = 0; k < kCelle; ++k) {
+        const int l = m.Griglia[k], a = m.Aspetto[k];
+        if (c.f.Image1[k].Visible && (l < 1 || l > 26))
+            return "cella visibile senza lettera " + std::to_string(k);
+        if (a != kAspettoNessuno && a != kAspettoTrovata && a != kAspettoNormale)
+            return "aspetto " + std::to_string(k);
+    }
+    for (std::size_t w = 0; w < kMaxParole; ++w)
+        if (c.f.Label2[w].Caption != (std::cmp_less(w, m.NumParole) ? m.Parole[w] : ""))
+            return "etichetta " + std::to_string(w);
+    return "";
 }
 
 std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,

@@ -84,6 +84,10 @@ std::vector<int> CelleAnellate(const Form1& f);
 // The letters under the visible rings, in ring order.
 std::string LettereAnellate(const Contesto& c);
 
+// What is wrong with the board, "" when nothing: the busy flag or word count out of range, a visible cell
+// without a letter, a tile look not known, a word label not showing its word.
+std::string GuastoTavola(const Contesto& c);
+
 // A puzzle file's text from its parts, CR LF line ends, with the terminator.
 std::string TestoSchema(const std::vector<std::string>& righe, const std::string& soluzione,
                         const std::string& rigaImmagine, const std::vector<std::string>& parole,
