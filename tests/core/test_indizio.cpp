@@ -1,13 +1,12 @@
 // The picture clue: cutting the picture out of the store, showing it, and every way it can fail.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Testi.h"
 
 using namespace tramelo;
-using tramelo::test::CartellaProva;
 using tramelo::test::Partita;
 namespace fs = std::filesystem;
 
@@ -75,44 +74,38 @@ TEST(Indizio, EstraeEMostraLImmagine) {
 
 // With picture 1 on show, a bad load names the file at fault and leaves picture 1 in place.
 TEST(Indizio, IngressiNonValidi) {
-    const std::string kSchema = "schemi/schema.txt", kCat = "Immagini.txt", kJpg = "Immagini.jpg",
-                      kTemp = "FileTemp.jpg";
-    auto nulla = [](const CartellaProva&) {};
-    auto togli = [](std::string f) { return [f](const CartellaProva& d) { fs::remove(d.percorso() / f); }; };
-    struct Caso {
-        const char *nome, *riga;
-        std::function<void(const CartellaProva&)> guasta;
-        std::string nominato;
-    } casi[] = {
-        {"lunghezza 0", "001 00000", nulla, kSchema},
-        {"riga di quattro caratteri", "001 ", nulla, kSchema},
-        {"lunghezza oltre 99999", "001 100000", nulla, kSchema},
-        {"numero negativo", "-01 00100", nulla, kSchema},
-        {"numero oltre 600", "601 00100", nulla, kSchema},
-        {"catalogo mancante", "002 00250", togli(kCat), kCat},
-        {"catalogo più corto di N-1 righe", "005 00040", nulla, kCat},
-        {"lunghezza negativa nel catalogo", "003 00040",
-         [&](auto& d) { d.Scrivi(kCat, "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)); }, kCat},
-        {"archivio mancante", "001 00100", togli(kJpg), kJpg},
-        {"archivio più corto di S+L", "003 00041", nulla, kJpg},
-        {"byte che non sono un'immagine", "002 00250",
-         [&](auto& d) { d.Scrivi(kJpg, std::string(kArchivio).replace(100, 1, "x")); }, kJpg},
+    const std::string kSchema = "schemi/schema.txt", kCat = "Immagini.txt", kJpg = "Immagini.jpg";
+    // name, the puzzle's picture line, the file at fault, what it is made to hold (none: it is removed)
+    const std::tuple<const char*, const char*, std::string, std::optional<std::string>> casi[] = {
+        {"lunghezza 0", "001 00000", kSchema, {}},
+        {"riga di quattro caratteri", "001 ", kSchema, {}},
+        {"lunghezza oltre 99999", "001 100000", kSchema, {}},
+        {"numero negativo", "-01 00100", kSchema, {}},
+        {"numero oltre 600", "601 00100", kSchema, {}},
+        {"catalogo mancante", "002 00250", kCat, std::nullopt},
+        {"catalogo più corto di N-1 righe", "005 00040", kCat, kCatalogo},
+        {"lunghezza negativa nel catalogo", "003 00040", kCat,
+         "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)},
+        {"archivio mancante", "001 00100", kJpg, std::nullopt},
+        {"archivio più corto di S+L", "003 00041", kJpg, kArchivio},
+        {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x")},
     };
-    for (const auto& c : casi) {
+    for (const auto& [nome, riga, file, testo] : casi) {
         Partita p;
         ConDati(p).Carica(kTavola, {}, "", "001 00100");
         const auto prima = p.c.f.Image1;
-        c.guasta(p.cartella);
-        p.Carica(std::vector<std::string>(10, "ZYXWVUTSRQPONMLKJI"), {}, "", c.riga);
+        if (file != kSchema)
+            testo ? p.cartella.Scrivi(file, *testo) : void(fs::remove(p.cartella.percorso() / file));
+        p.Carica(std::vector<std::string>(10, "ZYXWVUTSRQPONMLKJI"), {}, "", riga);
 
-        const auto atteso = testi::kImmagineNonMostrata + (p.cartella.percorso() / c.nominato).string();
-        EXPECT_EQ(MessaggiImmagine(p), std::vector<std::string>{atteso}) << c.nome;
+        const auto atteso = testi::kImmagineNonMostrata + (p.cartella.percorso() / file).string();
+        EXPECT_EQ(MessaggiImmagine(p), std::vector<std::string>{atteso}) << nome;
         for (auto k : {kImmagineIndizio, kImmagineCredito}) {
             const auto &a = p.c.f.Image1[std::size_t(k)], &b = prima[std::size_t(k)];
-            EXPECT_TRUE(a.Picture == b.Picture && a.Width == b.Width && a.Top == b.Top) << c.nome << " " << k;
+            EXPECT_TRUE(a.Picture == b.Picture && a.Width == b.Width && a.Top == b.Top) << nome << " " << k;
         }
-        EXPECT_EQ(p.cartella.Leggi(kTemp), kArchivio.substr(0, 100)) << c.nome;
-        EXPECT_EQ(p.c.m.Griglia[0], 'Z' - 64) << c.nome << ": the puzzle is still loaded";
+        EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), kArchivio.substr(0, 100)) << nome;
+        EXPECT_EQ(p.c.m.Griglia[0], 'Z' - 64) << nome << ": the puzzle is still loaded";
     }
 }
 
