@@ -20,10 +20,15 @@ std::string Foto(int n, char seme) {
     for (int i = 2; i < n; ++i) f += static_cast<char>(seme + i % 7);
     return f;
 }
-// Pictures of 100, 250 and 40 bytes; the second length field has leading blanks and a digit after it,
-// in the column no reader looks at.
-const std::string kArchivio = Foto(100, 'a') + Foto(250, 'k') + Foto(40, 'u');
-const std::string kCatalogo = "000100100 UNO jpg\r\n0002  2509DUE jpg\r\n000300040 TRE jpg\r\n";
+// Pictures of 100, 250 and 40 bytes, 596 of none, and picture 600 of 30 bytes; the second length field has
+// leading blanks and a digit after it, in the column no reader looks at.
+const std::string kArchivio = Foto(100, 'a') + Foto(250, 'k') + Foto(40, 'u') + Foto(30, 'z');
+const std::string kTreRighe = "000100100 UNO jpg\r\n0002  2509DUE jpg\r\n000300040 TRE jpg\r\n";
+const std::string kCatalogo = [] {
+    std::string t = kTreRighe;
+    for (int k = 4; k < 600; ++k) t += "000400000 VUOTA jpg\r\n";
+    return t;
+}();
 
 Partita& ConDati(Partita& p) {
     p.cartella.Scrivi("Immagini.txt", kCatalogo);
@@ -45,6 +50,7 @@ TEST(Indizio, EstraeEMostraLImmagine) {
     const std::tuple<const char*, const char*, std::size_t, std::size_t> casi[] = {
         {"immagine 2, lunghezza con blank", "002   250", 100, 250},
         {"immagine 3 dopo 100 e 250, FileTemp troncato", "003 00040", 350, 40},
+        {"immagine 600, l'ultima possibile", "600 00030", 390, 30},
         {"immagine 1 dal primo byte", "001 00100", 0, 100},
     };
     Partita p;
@@ -83,11 +89,11 @@ TEST(Indizio, IngressiNonValidi) {
         {"numero negativo", "-01 00100", kSchema, {}},
         {"numero oltre 600", "601 00100", kSchema, {}},
         {"catalogo mancante", "002 00250", kCat, std::nullopt},
-        {"catalogo più corto di N-1 righe", "005 00040", kCat, kCatalogo},
+        {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe},
         {"lunghezza negativa nel catalogo", "003 00040", kCat,
          "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)},
         {"archivio mancante", "001 00100", kJpg, std::nullopt},
-        {"archivio più corto di S+L", "003 00041", kJpg, kArchivio},
+        {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390)},
         {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x")},
     };
     for (const auto& [nome, riga, file, testo] : casi) {
