@@ -145,12 +145,13 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
          },
          {},
          {testi::kRigheLunghe}},
-        {"dati mancanti",
+        {"dati mancanti ('@' sta per la cartella del programma)",
          [](auto& d) {
              fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / "Immagini.txt");
          },
          {},
-         {}},
+         {testi::kDatiGeneratore +
+          std::string("@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(k.nome);
@@ -159,14 +160,11 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
         const auto griglia = g.c.m.Griglia;
         g.piattaforma.risposte = k.risposte;
         mnuNS_Click(g.c);
-        const auto cartella = g.cartella.percorso();
-        EXPECT_EQ(g.piattaforma.Testi(),
-                  !k.messaggi.empty()
-                      ? k.messaggi
-                      : std::vector<std::string>{testi::kDatiGeneratore +
-                                                 (cartella / "dizionari/indir_bbb.txt").string() + "\r" +
-                                                 (cartella / "dizionari/dizionario.bbb").string() + "\r" +
-                                                 (cartella / "Immagini.txt").string()});
+        auto attesi = k.messaggi;
+        for (auto& t : attesi)
+            for (std::size_t i; (i = t.find('@')) != std::string::npos;)
+                t.replace(i, 1, g.cartella.percorso());
+        EXPECT_EQ(g.piattaforma.Testi(), attesi);
         EXPECT_EQ(g.cartella.Leggi("schemi/schema.txt"), corrente);
         EXPECT_EQ(g.c.m.Griglia, griglia);  // the current puzzle is back on the board
         EXPECT_EQ(g.c.m.Occupato, 0);
