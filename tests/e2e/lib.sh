@@ -91,9 +91,8 @@ premi_invio() {
 
 # riquadro ARGS...: the picture holder of the last screenshot through convert (ARGS: the output).
 riquadro() { convert "$SHOT" -crop "259x194+$((AREA_X + 622))+$((AREA_Y + 29))" +repage "$@"; }
-# colorati: how many strongly coloured pixels the picture holder shows (the empty holder shows none).
+# colorati: how many strongly coloured pixels (chroma above 96 of 255) the picture holder shows (the empty
+# holder shows none).
 colorati() {
-    riquadro -depth 8 txt:- | awk -F'[(),: ]+' 'NR > 1 { M = $3; m = $3
-        for (i = 4; i <= 5; i++) { if ($i > M) M = $i; if ($i < m) m = $i }
-        if (M - m > 96) k++ } END { print k + 0 }'
+    riquadro -colorspace HCL -channel G -separate +channel -threshold 37.6% -format '%[fx:round(mean*w*h)]' info:
 }

@@ -1,8 +1,6 @@
 // Fuzz target: the library of saved puzzles. The input packs a saved puzzle's name (its first three
 // characters make schema_n_???.txt) and bytes; the current puzzle is saved, that one loaded and deleted.
 #include "Banco.h"
-#include "app/Eventi.h"
-#include "board/Schema.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
 

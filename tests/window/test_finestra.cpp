@@ -133,22 +133,6 @@ TEST(Finestra, IstruzioniSopraLaTavola) {
     EXPECT_EQ(t.p.c.f.Image1[40].BorderStyle, 0);
 }
 
-TEST(Finestra, UnClicSullaListaCaricaLoSchemaScelto) {
-    Prova t;
-    auto altra = kTavola;
-    for (const char* n : {"1X", "2Y"})
-        altra[0][0] = n[1], t.p.cartella.Scrivi(std::string("schemi/schema_n_00") + n[0] + ".txt",
-                                                test::TestoSchema(altra, "", "000 00000", {}));
-    t.w.azioni()[6]->trigger();  // Carica schema
-    const auto& l = t.p.c.f.File1;
-    ASSERT_EQ(l.names.size(), 2u);
-    // The middle of the second row, schema_n_002.txt, whose board begins with Y.
-    const double riga = qt::AltezzaVoceFile(t.w.scala());
-    t.Clic(QPoint(qRound(l.Left / 12) + 20, qRound(l.Top / 12) + 2 + static_cast<int>(riga * 1.5)));
-    EXPECT_EQ(t.p.c.m.Griglia[0], 'Y' - 64);
-    EXPECT_FALSE(l.Visible);
-}
-
 // An event that throws half-way is reported and does not leave the window busy for good: a click still
 // selects, Esc still clears.
 TEST(Finestra, UnErroreNellEventoNonBloccaLaFinestra) {
