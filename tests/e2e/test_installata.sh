@@ -18,19 +18,19 @@ cmp -s "$schemi/schema.txt" "$spedito" || fallisci "schema.txt del giocatore non
 sfondo 0 255,255,255 && sfondo 179 255,255,255 || fallisci "la tavola non compare"
 (($(colorati) > 500)) || fallisci "nessuna figura accanto alla tavola"
 
-clicca_menu 6 # Salva schema
+menu 6 # Salva schema
 premi_invio
 cmp -s "$schemi/schema_n_001.txt" "$spedito" || fallisci "schema_n_001.txt non salvato dal giocatore"
 # The saved puzzle becomes another one, whose first cell (a leftover letter) is blank and so hidden. Carica
 # schema opens the file list over the top right of the board, white where the background was; a click on
 # the lower half of its only name loads that puzzle.
 sed '1s/^L/ /' "$(dirname "$0")/../fixtures/schema_fiume.txt" >"$schemi/schema_n_001.txt"
-clicca_menu 7
+menu 7
 clicca_area 418 14
 scatta
 (($(conta 380 4 1 1 255,255,255 0) == 0)) || fallisci "la lista resta aperta, o non si è aperta"
 sfondo 0 255,255,255 && fallisci "lo schema salvato non è sulla tavola"
-clicca_menu 8 # Cancella schema: a click on the only name deletes it, with a message.
+menu 8 # Cancella schema: a click on the only name deletes it, with a message.
 clicca_area 418 10
 premi_invio
 [[ ! -e "$schemi/schema_n_001.txt" ]] || fallisci "schema_n_001.txt non cancellato"
