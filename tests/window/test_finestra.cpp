@@ -5,12 +5,11 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QFile>
-#include <QKeyEvent>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegion>
+#include <QTest>
 #include <QTimer>
 #include <stdexcept>
 #include <tuple>
@@ -27,21 +26,19 @@ namespace {
 const std::vector<std::string> kTavola(10, "ROMAKQWXYZJHGFDBNV");
 const QColor qBianco(255, 255, 255), qNero(0, 0, 0), qTeal(0, 64, 64), qRosso(255, 0, 0);
 
-// A window over a puzzle at 12 twips per pixel: cell k is a 32-pixel tile at (24 + 32c, 16 + 32r).
+// At 12 twips per pixel cell k is a 32-pixel tile at (24 + 32 column, 16 + 32 row).
+const auto Cella = [](int k) { return QRect(24 + 32 * (k % 18), 16 + 32 * (k / 18), 32, 32); };
+
+// A window over a puzzle at 12 twips per pixel.
 struct Prova {
     test::Partita p;
     qt::ImmaginiQt immagini;
     qt::FinestraTramelo w{p.c, immagini};
     Prova() { p.Carica(kTavola, {"ROMA", "KQWX"}), w.Aggiorna(); }
     QImage Dipinta() { return w.area()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    void Clic(QPoint punto) {
-        QMouseEvent e(QEvent::MouseButtonPress, punto, w.area()->mapToGlobal(QPointF(punto)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w.area(), &e);
-    }
+    void Clic(int k) { QTest::mouseClick(w.area(), Qt::LeftButton, {}, Cella(k).center()); }
 };
 
-const auto Cella = [](int k) { return QRect(24 + 32 * (k % 18), 16 + 32 * (k / 18), 32, 32); };
 const auto Dentro = [](int k) { return Cella(k).adjusted(6, 6, -6, -6); };
 const auto Punto = [](QPoint p) { return QRect(p, QSize(1, 1)); };
 const auto Rett = [](const Etichetta& e) {
@@ -75,21 +72,17 @@ TEST(Finestra, DipingeIlModello) {
     f.Ring(3).Visible = true;
     f.Ring(3).Left = f.Image1[100].Left, f.Ring(3).Top = f.Image1[100].Top;
     f.Label1[1].Caption = "LA CASA SULLA COLLINA DEL VENTO";
-    // The picture clue after a load: the holder takes the picture's size plus its border, the credit strip
-    // goes to its lower right corner.
+    // The picture clue as a load leaves it in a holder of the default size: the picture fills it inside its
+    // border, below the credit strip at its top left corner.
     const auto file = (t.p.cartella.percorso() / "FileTemp.jpg").string();
     QImage verde(259, 194, QImage::Format_RGB32);
     verde.fill(QColor(0, 160, 0));
     ASSERT_TRUE(verde.save(QString::fromStdString(file), "PNG"));
-    auto& indizio = f.Image1[kImmagineIndizio];
-    indizio.Picture = Figura{TipoFigura::File, 0, 0, file, 1};
-    indizio.Width = 263 * 12, indizio.Height = 198 * 12;
-    auto& credito = f.Image1[kImmagineCredito];
-    credito.Top = indizio.Top + indizio.Height - credito.Height - 4;
-    credito.Left = indizio.Left + indizio.Width - credito.Width - 4;
+    f.Image1[kImmagineIndizio].Picture = Figura{TipoFigura::File, 0, 0, file, 1};
+    const auto& credito = f.Image1[kImmagineCredito];
     const QRect striscia(qRound(credito.Left / 12), qRound(credito.Top / 12), 80, 12);
     const QImage img = t.Dipinta();
-    EXPECT_EQ(img.copy(622, 29, 259, 150), verde.copy(0, 0, 259, 150)) << "the picture inside its border";
+    EXPECT_EQ(img.copy(622, 45, 259, 178), verde.copy(0, 16, 259, 178)) << "the picture inside its border";
 
     // What, where, which colour within which tolerance, how many pixels at least and at most.
     const std::tuple<const char*, QRect, QColor, int, int, int> attese[] = {
@@ -128,7 +121,7 @@ TEST(Finestra, IstruzioniSopraLaTavola) {
     const QImage img = t.Dipinta();
     EXPECT_GT(Conta(img, QRect(85, 25, 500, 250), qBianco, 0), 500 * 250 / 2);
     EXPECT_GT(Conta(img, QRect(250, 22, 150, 25), qTeal, 30), 20) << "the title ISTRUZIONI";
-    t.Clic(Cella(40).center());
+    t.Clic(40);
     EXPECT_EQ(istruzioni->text(), QStringLiteral("Istruzioni"));
     EXPECT_EQ(t.p.c.f.Image1[40].BorderStyle, 0);
 }
@@ -144,10 +137,9 @@ TEST(Finestra, UnErroreNellEventoNonBloccaLaFinestra) {
     });
     t.w.Esegui([](Contesto& c) { c.m.Occupato = 1, throw std::runtime_error("disco pieno"); });
     EXPECT_TRUE(mostrato.contains(QStringLiteral("disco pieno")));
-    t.Clic(Cella(40).center());
+    t.Clic(40);
     EXPECT_EQ(t.p.c.f.Image1[40].BorderStyle, 1);
-    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(t.w.area(), &esc);
+    QTest::keyClick(t.w.area(), Qt::Key_Escape);
     EXPECT_EQ(t.p.c.f.Image1[40].BorderStyle, 0) << "Esc clears the selection";
 }
 
