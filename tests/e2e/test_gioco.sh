@@ -39,4 +39,3 @@ chiudi
 avvia ./tramelo
 ((MESSAGGI == 0)) || fallisci "$MESSAGGI messaggi al caricamento dello schema nuovo"
 chiudi
-echo ok

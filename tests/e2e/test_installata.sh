@@ -38,4 +38,3 @@ chiudi
 
 # Whatever is written, made, removed or given other rights under the installation changes some status time.
 [[ -z $(find "$stage" -cnewer "$E2E_TMP/installata") ]] || fallisci "il gioco ha cambiato l'installazione"
-echo ok
