@@ -29,7 +29,7 @@ const QColor qBianco(255, 255, 255), qNero(0, 0, 0), qTeal(0, 64, 64), qRosso(25
 // At 12 twips per pixel cell k is a 32-pixel tile at (24 + 32 column, 16 + 32 row).
 const auto Cella = [](int k) { return QRect(24 + 32 * (k % 18), 16 + 32 * (k / 18), 32, 32); };
 
-// A window over a puzzle at 12 twips per pixel.
+// A window over a puzzle.
 struct Prova {
     test::Partita p;
     qt::ImmaginiQt immagini;
@@ -84,8 +84,8 @@ TEST(Finestra, DipingeIlModello) {
     const QImage img = t.Dipinta();
     EXPECT_EQ(img.copy(622, 45, 259, 178), verde.copy(0, 16, 259, 178)) << "the picture inside its border";
 
-    // What, where, which colour within which tolerance, how many pixels at least and at most. The found
-    // tile's background and the ring on its cell the game's run under X checks on screen.
+    // What, where, which colour within which tolerance, how many pixels at least and at most. That a found
+    // tile takes its light grey and a ring shows at all, the run of the real game under X checks.
     const std::tuple<const char*, QRect, QColor, int, int, int> attese[] = {
         {"tile: white", Punto(Cella(40).topLeft() + QPoint(5, 5)), qBianco, 0, 1, 1},
         {"tile: dark letter", Dentro(40), qNero, 90, 16, 999},
