@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Shared helpers for the end-to-end tests: a private X server, the game started and its messages answered,
-# clicks on board cells and menu entries, colours counted on screenshots.
+# clicks on board cells, menu entries from the keyboard, colours counted on screenshots.
 # Usage: source lib.sh; prepara EXECUTABLE DATA_DIR; avvia COMMAND...; ...; the EXIT trap cleans up.
 set -euo pipefail
 
@@ -67,18 +67,10 @@ rossi() { conta $((24 + 32 * ($1 % 18))) $((16 + 32 * ($1 / 18))) 32 32 255,0,0 
 clicca_area() { xdotool mousemove --sync $((AREA_X + $1)) $((AREA_Y + $2)) click 1 && sleep 0.15; }
 clicca_cella() { clicca_area $((40 + 32 * ($1 % 18))) $((32 + 32 * ($1 / 18))); }
 
-# clicca_menu N: a click on the N-th menu entry (from 1: Ricomincia, Soluzione, Nuovo schema, ...), found
-# on the menu bar of a fresh screenshot as runs of dark columns separated by gaps wider than a word space.
-clicca_menu() {
-    scatta
-    local x
-    x=$(convert "$SHOT" -crop "${WIDTH}x$((AREA_Y - Y))+$X+$Y" +repage -colorspace gray -scale "${WIDTH}x1!" \
-        -depth 8 txt:- | awk -F'[(),: ]+' -v n="$1" 'NR > 1 { l[$1] = $3; if ($3 > m) m = $3; w = $1 }
-            END { u = -100; for (i = 0; i <= w; i++) if (l[i] < m - 12) { if (i - u > 9) a[++e] = i; u = z[e] = i }
-                  if (n <= e) print int((a[n] + z[n]) / 2) }')
-    [[ -n "$x" ]] || fallisci "voce di menu $1 non trovata"
-    xdotool mousemove --sync $((X + x)) $(((Y + AREA_Y) / 2)) click 1 && sleep 0.3
-}
+# menu N: the N-th menu entry (from 1: Ricomincia, Soluzione, Nuovo schema, ...) from the keyboard: Alt
+# selects the first entry of the menu bar, Right moves along it, Return triggers the one selected.
+# shellcheck disable=SC2046
+menu() { xdotool windowfocus --sync "$WID" key alt sleep 0.2 key $(yes Right | head -n $(($1 - 1))) Return sleep 0.3; }
 
 # premi_invio: waits for a message box (a second window titled Tramelo) and closes it with Return.
 premi_invio() {
@@ -91,9 +83,8 @@ premi_invio() {
 
 # riquadro ARGS...: the picture holder of the last screenshot through convert (ARGS: the output).
 riquadro() { convert "$SHOT" -crop "259x194+$((AREA_X + 622))+$((AREA_Y + 29))" +repage "$@"; }
-# colorati: how many strongly coloured pixels the picture holder shows (the empty holder shows none).
+# colorati: how many strongly coloured pixels (chroma above 96 of 255) the picture holder shows (the empty
+# holder shows none).
 colorati() {
-    riquadro -depth 8 txt:- | awk -F'[(),: ]+' 'NR > 1 { M = $3; m = $3
-        for (i = 4; i <= 5; i++) { if ($i > M) M = $i; if ($i < m) m = $i }
-        if (M - m > 96) k++ } END { print k + 0 }'
+    riquadro -colorspace HCL -channel G -separate +channel -threshold 37.6% -format '%[fx:round(mean*w*h)]' info:
 }

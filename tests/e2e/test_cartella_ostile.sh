@@ -12,4 +12,3 @@ avvia bash -c 'ulimit -f 4 && exec ./tramelo'
 [[ -z $(find "$GIOCO" -name '*.tmp') ]] || fallisci "file temporanei rimasti"
 cmp -s "$GIOCO/schemi/schema.txt" "$2/schemi/schema.txt" || fallisci "schema corrente cambiato"
 chiudi
-echo ok

@@ -18,22 +18,19 @@ cmp -s "$schemi/schema.txt" "$spedito" || fallisci "schema.txt del giocatore non
 sfondo 0 255,255,255 && sfondo 179 255,255,255 || fallisci "la tavola non compare"
 (($(colorati) > 500)) || fallisci "nessuna figura accanto alla tavola"
 
-clicca_menu 6 # Salva schema
+menu 6 # Salva schema
 premi_invio
 cmp -s "$schemi/schema_n_001.txt" "$spedito" || fallisci "schema_n_001.txt non salvato dal giocatore"
-# Another current puzzle, whose first cell (a leftover letter) is blank: hidden after Ricomincia.
-sed '1s/^L/ /' "$(dirname "$0")/../fixtures/schema_fiume.txt" >"$schemi/schema.txt"
-clicca_menu 1
-scatta
-sfondo 0 255,255,255 && fallisci "dopo Ricomincia la cella 0 dovrebbe essere nascosta"
-# Carica schema opens the file list over the top right of the board, white where the background was; a
-# click on its only name loads that puzzle.
-clicca_menu 7
-clicca_area 418 10
+# The saved puzzle becomes another one, whose first cell (a leftover letter) is blank and so hidden. Carica
+# schema opens the file list over the top right of the board, white where the background was; a click on
+# the lower half of its only name loads that puzzle.
+sed '1s/^L/ /' "$(dirname "$0")/../fixtures/schema_fiume.txt" >"$schemi/schema_n_001.txt"
+menu 7
+clicca_area 418 14
 scatta
 (($(conta 380 4 1 1 255,255,255 0) == 0)) || fallisci "la lista resta aperta, o non si è aperta"
-sfondo 0 255,255,255 || fallisci "lo schema salvato non è sulla tavola"
-clicca_menu 8 # Cancella schema: a click on the only name deletes it, with a message.
+sfondo 0 255,255,255 && fallisci "lo schema salvato non è sulla tavola"
+menu 8 # Cancella schema: a click on the only name deletes it, with a message.
 clicca_area 418 10
 premi_invio
 [[ ! -e "$schemi/schema_n_001.txt" ]] || fallisci "schema_n_001.txt non cancellato"
@@ -41,4 +38,3 @@ chiudi
 
 # Whatever is written, made, removed or given other rights under the installation changes some status time.
 [[ -z $(find "$stage" -cnewer "$E2E_TMP/installata") ]] || fallisci "il gioco ha cambiato l'installazione"
-echo ok

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "FalsaPiattaforma.h"
+#include "app/Eventi.h"
+#include "board/Schema.h"
 
 namespace tramelo::fuzz {
 

@@ -1,8 +1,6 @@
 // Fuzz target: the length index, the picture catalogue and the word store, loaded and then used to
 // generate a puzzle. The input packs the three files.
 #include "Banco.h"
-#include "app/Eventi.h"
-#include "board/Schema.h"
 
 using namespace tramelo;
 

@@ -1,8 +1,6 @@
 // Fuzz target: the library of saved puzzles. The input packs a saved puzzle's name (its first three
 // characters make schema_n_???.txt) and bytes; the current puzzle is saved, that one loaded and deleted.
 #include "Banco.h"
-#include "app/Eventi.h"
-#include "board/Schema.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
 
@@ -19,15 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     b.cartella.Scrivi("schemi/schema.txt", corrente);
     b.cartella.Scrivi(percorso, salvato);
     PreparaSchema(b.c);
+    // A menu entry that opens the list, then a click on the fuzzed name.
+    auto scegli = [&](auto evento) { evento(b.c), b.c.f.File1.FileName = nome, File1_Click(b.c); };
 
     // Saving the current puzzle never writes over a saved one.
     mnuSalvaSchema_Click(b.c);
     fuzz::Verifica(b.cartella.Leggi(percorso) == salvato, "schema salvato sovrascritto");
 
     // Loading: the current puzzle becomes the fuzzed one only when that one is complete.
-    mnuCaricaSchema_Click(b.c);
-    b.c.f.File1.FileName = nome;
-    File1_Click(b.c);
+    scegli(mnuCaricaSchema_Click);
     fuzz::VerificaTavola(b.c);
     const bool completo = LeggiSchemaDaTesto(salvato).completo && std::ssize(salvato) <= kLimiteSchema;
     fuzz::Verifica(b.cartella.Leggi("schemi/schema.txt") == (completo ? salvato : corrente),
@@ -35,9 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
 
     // Deleting it: gone, whatever it held.
     if (b.c.f.File1.Visible) mnuCaricaSchema_Click(b.c);
-    mnuCancellaSchema_Click(b.c);
-    b.c.f.File1.FileName = nome;
-    File1_Click(b.c);
+    scegli(mnuCancellaSchema_Click);
     fuzz::Verifica(!b.cartella.Esiste(percorso), "schema cancellato");
     fuzz::VerificaTavola(b.c);
     return 0;

@@ -1,7 +1,5 @@
 // Fuzz target: the current puzzle file, read and loaded onto the board, then played a little.
 #include "Banco.h"
-#include "app/Eventi.h"
-#include "board/Schema.h"
 
 using namespace tramelo;
 

@@ -28,4 +28,3 @@ id=io.github.tramelo.Tramelo
 } | sort -k3 >"$tmp/attesi.txt"
 dpkg-deb -c "$deb" | awk '$1 ~ /^-/ { sub(/^\.\//, "", $6); print $1, $2, $6 }' | sort -k3 |
     diff "$tmp/attesi.txt" - >&2 || fallisci "i file del pacchetto non sono quelli attesi"
-echo ok

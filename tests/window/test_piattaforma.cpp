@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
 #include <QTimer>
 #include <bitset>
 #include <fstream>
@@ -43,23 +42,17 @@ TEST(Messaggi, TestoPulsantiERisposta) {
 // and each load keeps the picture of that load.
 TEST(Immagini, OgniCaricamentoMostraLaFiguraDiQuelCaricamento) {
     const std::string file = "/non/esiste/FileTemp.jpg";
-    auto byte = [](QColor colore) {
-        QImage img(30, 20, QImage::Format_RGB32);
-        img.fill(colore);
-        QByteArray dati;
-        QBuffer buffer(&dati);
-        img.save(&buffer, "PNG");
-        return dati.toStdString();
-    };
+    // A 2 x 1 picture of one colour, as the bytes of a PPM file.
+    auto byte = [](char r, char g, char b) { return "P6 2 1 255\n" + std::string{r, g, b, r, g, b}; };
     qt::ImmaginiQt immagini;
     auto colore = [&](int versione) {
         return immagini.Immagine(Figura{TipoFigura::File, 0, 0, file, versione}).pixelColor(0, 0);
     };
-    const auto d = immagini.Carica(file, byte(Qt::red));
+    const auto d = immagini.Carica(file, byte('\xFF', 0, 0));
     ASSERT_TRUE(d.has_value());
-    EXPECT_EQ(QSize(d->larghezza, d->altezza), QSize(30, 20));
+    EXPECT_EQ(QSize(d->larghezza, d->altezza), QSize(2, 1));
     EXPECT_EQ(colore(1), QColor(Qt::red));
-    ASSERT_TRUE(immagini.Carica(file, byte(Qt::blue)).has_value());
+    ASSERT_TRUE(immagini.Carica(file, byte(0, 0, '\xFF')).has_value());
     EXPECT_EQ(colore(1), QColor(Qt::red)) << "a load already shown";
     EXPECT_EQ(colore(2), QColor(Qt::blue)) << "a new load";
     EXPECT_FALSE(immagini.Carica(file, "non una figura").has_value());
