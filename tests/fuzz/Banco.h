@@ -55,15 +55,8 @@ struct Banco {
 
 // Every visible cell holds a letter, tile looks are known ones, the labels show the words, nobody is busy.
 inline void VerificaTavola(const Contesto& c) {
-    const auto& m = c.m;
-    Verifica(m.Occupato == 0 && m.NumParole >= 0 && m.NumParole <= kMaxParole, "Occupato o NumParole");
-    for (std::size_t k = 0; k < kCelle; ++k) {
-        const int l = m.Griglia[k], a = m.Aspetto[k];
-        Verifica(!c.f.Image1[k].Visible || (l >= 1 && l <= 26), "cella visibile senza lettera");
-        Verifica(a == kAspettoNessuno || a == kAspettoTrovata || a == kAspettoNormale, "aspetto");
-    }
-    for (std::size_t w = 0; w < kMaxParole; ++w)
-        Verifica(c.f.Label2[w].Caption == (std::cmp_less(w, m.NumParole) ? m.Parole[w] : ""), "etichetta");
+    const auto guasto = test::GuastoTavola(c);
+    Verifica(guasto.empty(), guasto.c_str());
 }
 
 }  // namespace tramelo::fuzz
