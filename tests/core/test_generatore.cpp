@@ -119,48 +119,43 @@ TEST(NuovoSchema, UnaSolaImmagineDiDiciottoLettere) {
 
 // The failures that ask to retry, or stop, and put the current puzzle back.
 TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
-    const auto senzaImmagine = [](auto& d) {
-        ScriviDati(d, ParoleCasuali(40, 300, 5), {"VENTI LETTERE NON ENTRANO"});
-    };
-    struct Caso {
-        const char* nome;
-        std::function<void(const CartellaProva&)> prepara;
-        std::deque<int> risposte;
-        std::vector<std::string> messaggi;
-    } casi[] = {
-        {"nessuna immagine adatta: OK poi Annulla",
-         senzaImmagine,
-         {kRispostaOk, kRispostaAnnulla},
-         {testi::kNonChiuso2, testi::kNonChiuso2}},
-        {"troppe celle libere: quattro parole corte non bastano",
-         [](auto& d) { ScriviDati(d, ParoleCasuali(2, 40, 40), {"ORO"}); },
-         {kRispostaAnnulla},
-         {testi::kNonChiuso1}},
-        {"nessuna parola lunga; un archivio al limite delle 15000 corte, una lunghezza di una parola",
-         [](auto& d) {
-             auto parole = ParoleCasuali(5, 5, 0);
-             parole[6].resize(15000 - 5);  // blank records: never placed
-             for (int l = 10; l <= 15; ++l) parole[l].resize(l == 15 ? 1 : 2);
-             ScriviDati(d, parole, {"ORO"});
-         },
-         {},
-         {testi::kRigheLunghe}},
-        {"dati mancanti ('@' sta per la cartella del programma)",
-         [](auto& d) {
-             fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / "Immagini.txt");
-         },
-         {},
-         {testi::kDatiGeneratore +
-          std::string("@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
-    };
-    for (const auto& k : casi) {
-        SCOPED_TRACE(k.nome);
-        Generazione g(k.prepara);
+    // name, the data written, the answers to the questions, the messages ('@' stands for the program folder)
+    const std::tuple<const char*, std::function<void(const CartellaProva&)>, std::deque<int>,
+                     std::vector<std::string>>
+        casi[] = {
+            {"nessuna immagine adatta: OK poi Annulla",
+             [](auto& d) { ScriviDati(d, ParoleCasuali(40, 300, 5), {"VENTI LETTERE NON ENTRANO"}); },
+             {kRispostaOk, kRispostaAnnulla},
+             {testi::kNonChiuso2, testi::kNonChiuso2}},
+            {"troppe celle libere: quattro parole corte non bastano",
+             [](auto& d) { ScriviDati(d, ParoleCasuali(2, 40, 40), {"ORO"}); },
+             {kRispostaAnnulla},
+             {testi::kNonChiuso1}},
+            {"nessuna parola lunga; un archivio al limite delle 15000 corte, una lunghezza di una parola",
+             [](auto& d) {
+                 auto parole = ParoleCasuali(5, 5, 0);
+                 parole[6].resize(15000 - 5);  // blank records: never placed
+                 for (int l = 10; l <= 15; ++l) parole[l].resize(l == 15 ? 1 : 2);
+                 ScriviDati(d, parole, {"ORO"});
+             },
+             {},
+             {testi::kRigheLunghe}},
+            {"dati mancanti",
+             [](auto& d) {
+                 fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / "Immagini.txt");
+             },
+             {},
+             {testi::kDatiGeneratore +
+              std::string("@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
+        };
+    for (const auto& [nome, prepara, risposte, messaggi] : casi) {
+        SCOPED_TRACE(nome);
+        Generazione g(prepara);
         const auto corrente = g.cartella.Leggi("schemi/schema.txt");
         const auto griglia = g.c.m.Griglia;
-        g.piattaforma.risposte = k.risposte;
+        g.piattaforma.risposte = risposte;
         mnuNS_Click(g.c);
-        auto attesi = k.messaggi;
+        auto attesi = messaggi;
         for (auto& t : attesi)
             for (std::size_t i; (i = t.find('@')) != std::string::npos;)
                 t.replace(i, 1, g.cartella.percorso());
