@@ -68,7 +68,7 @@ TEST(Comandi, RegolaOccupato) {
     Form_KeyPress(p.c, 27);
     EXPECT_EQ(stato(), prima);
     EXPECT_EQ(p.piattaforma.stampe + p.piattaforma.messaggi.size(), 0u);
-    EXPECT_FALSE(p.cartella.Esiste("schemi/schema_n_001.txt"));
+    EXPECT_FALSE(std::filesystem::exists(p.cartella.percorso() / "schemi/schema_n_001.txt"));
 }
 
 // Five word labels under the heading in the first column, then seven a column, on the same rows.

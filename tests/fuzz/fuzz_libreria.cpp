@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     // Deleting it: gone, whatever it held.
     if (b.c.f.File1.Visible) mnuCaricaSchema_Click(b.c);
     scegli(mnuCancellaSchema_Click);
-    fuzz::Verifica(!b.cartella.Esiste(percorso), "schema cancellato");
+    fuzz::Verifica(!std::filesystem::exists(b.cartella.percorso() / percorso), "schema cancellato");
     fuzz::VerificaTavola(b.c);
     return 0;
 }

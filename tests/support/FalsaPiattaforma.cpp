@@ -65,10 +65,6 @@ std::string CartellaProva::Leggi(const std::string& relativo) const {
     return s.str();
 }
 
-bool CartellaProva::Esiste(const std::string& relativo) const {
-    return fs::exists(percorso_ / relativo);
-}
-
 const std::vector<std::string> kTavolaAlfabeto = [] {
     std::vector<std::string> righe(10);
     for (int k = 0; k < 180; ++k) righe[std::size_t(k / 18)] += static_cast<char>('A' + k % 26);
@@ -148,12 +144,6 @@ std::vector<int> CelleAnellate(const Form1& f) {
     for (const auto& s : f.Shape1)
         if (s.Visible) celle.push_back(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384));
     return celle;
-}
-
-std::string LettereAnellate(const Contesto& c) {
-    std::string lettere;
-    for (int k : CelleAnellate(c.f)) lettere += static_cast<char>(c.m.Griglia[std::size_t(k)] + 64);
-    return lettere;
 }
 
 std::string GuastoTavola(const Contesto& c) {

@@ -53,7 +53,6 @@ class CartellaProva {
     // Writes a file below the folder ("schemi/schema.txt"), creating its folders.
     void Scrivi(const std::string& relativo, const std::string& contenuto) const;
     std::string Leggi(const std::string& relativo) const;
-    bool Esiste(const std::string& relativo) const;
 
   private:
     std::filesystem::path percorso_;
@@ -81,8 +80,6 @@ void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<
 // A strike line's end point on cell k of the design layout, and the cells under the visible rings.
 std::pair<float, float> PuntoLinea(int k);
 std::vector<int> CelleAnellate(const Form1& f);
-// The letters under the visible rings, in ring order.
-std::string LettereAnellate(const Contesto& c);
 
 // What is wrong with the board, "" when nothing: the busy flag or word count out of range, a visible cell
 // without a letter, a tile look not known, a word label not showing its word.
