@@ -18,14 +18,6 @@ const std::vector<std::string> kDirezioni = {
     "ZZOZEZZBUEZZZZMZIZ", "ZZZMZCAFF\xC8ZZZZZZFZ",
 };
 
-// The texts of the " Non trovata " messages shown so far (the load may have others to say).
-std::vector<std::string> NonTrovate(const Partita& p) {
-    std::vector<std::string> t;
-    for (const auto& m : p.piattaforma.messaggi)
-        if (m.testo.starts_with(" Non trovata ")) t.push_back(m.testo);
-    return t;
-}
-
 }  // namespace
 
 TEST(Parole, DirezioniECelleDelleParole) {
@@ -58,11 +50,11 @@ TEST(Parole, DirezioniECelleDelleParole) {
     for (int volta = 0; volta < 2; ++volta)
         for (const auto& c : casi)
             if (std::get<3>(c) < 0) mancanti.push_back(" Non trovata " + std::string(std::get<1>(c)));
-    EXPECT_EQ(NonTrovate(p), mancanti);
+    EXPECT_EQ(p.piattaforma.Testi(" Non trovata "), mancanti);
     EXPECT_EQ(p.c.f.Label1[1].Caption, "");
 
     mnuSoluzione_Click(p.c);
-    EXPECT_EQ(NonTrovate(p).size(), mancanti.size() * 3 / 2);
+    EXPECT_EQ(p.piattaforma.Testi(" Non trovata ").size(), mancanti.size() * 3 / 2);
     for (std::size_t w = 0; w < std::size(casi); ++w) {
         const auto& [nome, parola, codice, prima, ultima] = casi[w];
         const auto& linea = p.c.f.Line1[w];

@@ -25,9 +25,10 @@ int FalsaPiattaforma::MsgBox(const std::string& testo, Pulsanti pulsanti) {
     return r;
 }
 
-std::vector<std::string> FalsaPiattaforma::Testi() const {
+std::vector<std::string> FalsaPiattaforma::Testi(std::string_view inizio) const {
     std::vector<std::string> t;
-    for (const auto& m : messaggi) t.push_back(m.testo);
+    for (const auto& m : messaggi)
+        if (m.testo.starts_with(inizio)) t.push_back(m.testo);
     return t;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Contesto.h"
@@ -20,7 +21,8 @@ struct Messaggio {
 class FalsaPiattaforma : public Piattaforma {
   public:
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
-    std::vector<std::string> Testi() const;  // the texts of the messages shown so far
+    // The texts of the messages shown so far, those that begin with `inizio`.
+    std::vector<std::string> Testi(std::string_view inizio = "") const;
     double Timer() override { return orologio += passoOrologio; }
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
