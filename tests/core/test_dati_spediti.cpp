@@ -16,9 +16,8 @@ TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
     test::Partita p;
     test::CopiaDatiSpediti(p.cartella);
     p.Carica(test::kTavolaCasa, {"CASA"});
-    // No complaint: an index of 11 numeric lines, contiguous, at most 15000 short words, A..Z only, and every
-    // caption of capitals and blanks. The picture counts per letter count the generator needs are the data
-    // build's check.
+    // No complaint: 11 numeric index lines, contiguous, at most 15000 short words, A..Z only, captions of
+    // capitals and blanks. The pictures per letter count are the data build's check.
     EXPECT_TRUE(p.piattaforma.messaggi.empty());
     // Every line ends in CR LF: a checkout that turns them into LF is a fault.
     for (const std::string f : {"dizionari/indir_bbb.txt", "Immagini.txt"}) {

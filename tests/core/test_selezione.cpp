@@ -1,4 +1,4 @@
-// Selecting cells with the mouse, Esc, recognising a selected word, and playing the shipped puzzle.
+// Selecting cells with the mouse, Esc, recognising a selected word, the last word found showing the solution.
 #include <gtest/gtest.h>
 
 #include "FalsaPiattaforma.h"
