@@ -10,21 +10,16 @@
 
 using namespace tramelo;
 using tramelo::test::CartellaProva;
-using tramelo::test::Partita;
 namespace fs = std::filesystem;
 
 namespace {
 
-const auto& kTavola = test::kTavolaAlfabeto;
 const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
                   kBbb = "dizionari/dizionario.bbb";
 
 // 50 words of 5 letters and 50 of 6, then one of each length (records 1..109), and 30 pictures.
 void Dati(const CartellaProva& d, const test::Parole& parole = test::ParoleCasuali(50, 1, 1)) {
-    std::vector<std::string> didascalie;
-    for (int k = 1; k <= 30; ++k)
-        didascalie.push_back("FOTO " + std::string{char('A' + k / 26), char('A' + k % 26)});
-    test::ScriviDati(d, parole, didascalie);
+    test::ScriviDati(d, parole, std::vector<std::string>(30, "FOTO"));
 }
 // Rewrites one file of the folder through `cambia`.
 auto Cambia(const std::string& file, std::function<void(std::string&)> cambia) {
@@ -38,7 +33,7 @@ auto Cambia(const std::string& file, std::function<void(std::string&)> cambia) {
 }  // namespace
 
 TEST(Dizionario, IndiceEOrdiniMescolati) {
-    Partita p;
+    test::Partita p;
     p.piattaforma.orologio = 12345.678;
     Dati(p.cartella);
     Cambia(kIndice, [](auto& t) {  // what follows the two fields on a line is not read
@@ -48,16 +43,14 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
         t.replace(10, 4, "foto");  // a caption never used
         t.resize(t.size() - 2);    // no line end after the last line
     })(p.cartella);
-    fs::rename(p.cartella.percorso() / "dizionari",
-               p.cartella.percorso() / "DIZIONARI");  // names in any case
-    p.Carica(kTavola, {});
+    const auto& d = p.cartella.percorso();
+    fs::rename(d / "dizionari", d / "DIZIONARI");  // names in any case
+    p.Carica(test::kTavolaAlfabeto, {});
     const auto& m = p.c.m;
-    EXPECT_EQ(p.piattaforma.Testi(),
-              std::vector<std::string>{testi::kDidascalieScartate + (p.cartella.percorso() / kCat).string()});
+    EXPECT_EQ(p.piattaforma.Testi(), std::vector{testi::kDidascalieScartate + (d / kCat).string()});
     EXPECT_EQ(m.IndiceLunghezze[5], (std::array<std::int32_t, 2>{1, 50}));
     EXPECT_EQ(m.IndiceLunghezze[15], (std::array<std::int32_t, 2>{109, 109}));
-    // One draw per picture, then one per short word, each over the whole range, so that a fixed
-    // clock gives the same orders everywhere.
+    // One draw per picture, then one per short word, each over the whole range: a fixed clock, fixed orders.
     Casuale rnd;
     rnd.Semina(p.piattaforma.orologio);
     auto immagini = m.OrdineImmagini;
@@ -75,22 +68,21 @@ TEST(Dizionario, FileMancantiONonValidi) {
     auto corte15001 = test::ParoleCasuali(50, 1, 1);
     corte15001[6].resize(15001 - 50);
     const std::pair<std::function<void(const CartellaProva&)>, std::vector<std::string>> casi[] = {
-        {[](auto& d) { fs::remove(d.percorso() / kCat); }, {kCat}},
+        {[](auto& d) { fs::remove(d.percorso() / kCat); }, {kCat}},                 // catalogue missing
         {Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {kIndice}},     // 10 lines
         {Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }), {kIndice}},   // not a number
         {Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }), {kIndice}},  // a gap between lengths
         {[&](auto& d) { Dati(d, corte15001); }, {kIndice}},                         // over 15000 short words
         {Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }), {kBbb}},           // shorter than the index
-        {Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }),
-         {kBbb}},  // a word not in capitals
+        {Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }), {kBbb}},  // small letters
         {[](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
-         {kCat, kIndice, kBbb}},
+         {kCat, kIndice, kBbb}},  // all missing
     };
     for (const auto& [guasta, nominati] : casi) {
-        Partita p;
+        test::Partita p;
         Dati(p.cartella);
         guasta(p.cartella);
-        p.Carica(kTavola, {});
+        p.Carica(test::kTavolaAlfabeto, {});
         std::string atteso = testi::kDatiNuoviSchemi;
         for (const auto& f : nominati) atteso += "\r" + (p.cartella.percorso() / f).string();
         EXPECT_EQ(p.piattaforma.Testi(), std::vector<std::string>{atteso});

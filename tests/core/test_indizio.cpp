@@ -1,51 +1,42 @@
 // The picture clue: cutting the picture out of the store, showing it, and every way it can fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Testi.h"
 
 using namespace tramelo;
-using tramelo::test::Partita;
 namespace fs = std::filesystem;
 
 namespace {
 
-const auto& kTavola = test::kTavolaAlfabeto;
-
-// A picture of n bytes that the fake platform decodes, its bytes told apart by `seme`.
+// A picture of n bytes that the fake platform decodes, the rest of it `seme` over and over.
 std::string Foto(int n, char seme) {
-    std::string f = "\xFF\xD8";
-    for (int i = 2; i < n; ++i) f += static_cast<char>(seme + i % 7);
-    return f;
+    return "\xFF\xD8" + std::string(std::size_t(n - 2), seme);
 }
-// Pictures of 100, 250 and 40 bytes, 596 of none, and picture 600 of 30 bytes; the second length field has
-// leading blanks and a digit after it, in the column no reader looks at.
+// Pictures of 100, 250 and 40 bytes, 596 of none (empty lines), and picture 600 of 30 bytes; the second
+// length field has leading blanks and a digit after it, in the column no reader looks at.
 const std::string kArchivio = Foto(100, 'a') + Foto(250, 'k') + Foto(40, 'u') + Foto(30, 'z');
 const std::string kTreRighe = "000100100 UNO jpg\r\n0002  2509DUE jpg\r\n000300040 TRE jpg\r\n";
-const std::string kCatalogo = [] {
-    std::string t = kTreRighe;
-    for (int k = 4; k < 600; ++k) t += "000400000 VUOTA jpg\r\n";
-    return t;
-}();
+const std::string kCatalogo = kTreRighe + std::string(596, '\n');
 
-Partita& ConDati(Partita& p) {
+test::Partita& ConDati(test::Partita& p) {
     p.cartella.Scrivi("Immagini.txt", kCatalogo);
     p.cartella.Scrivi("Immagini.jpg", kArchivio);
     return p;
 }
 
-std::vector<std::string> MessaggiImmagine(const Partita& p) {
-    std::vector<std::string> v;
-    for (const auto& m : p.piattaforma.messaggi)
-        if (m.testo.starts_with(testi::kImmagineNonMostrata)) v.push_back(m.testo);
+std::vector<std::string> MessaggiImmagine(const test::Partita& p) {
+    auto v = p.piattaforma.Testi();
+    std::erase_if(v, [](const auto& t) { return !t.starts_with(testi::kImmagineNonMostrata); });
     return v;
 }
 
 }  // namespace
 
-// One game loading the rows in turn: each picture replaces the previous one whole.
+// One game throughout: each picture loaded replaces the previous one whole.
 TEST(Indizio, EstraeEMostraLImmagine) {
     const std::tuple<const char*, const char*, std::size_t, std::size_t> casi[] = {
         {"immagine 2, lunghezza con blank", "002   250", 100, 250},
@@ -53,26 +44,34 @@ TEST(Indizio, EstraeEMostraLImmagine) {
         {"immagine 600, l'ultima possibile", "600 00030", 390, 30},
         {"immagine 1 dal primo byte", "001 00100", 0, 100},
     };
-    Partita p;
+    test::Partita p;
     ConDati(p);
     const auto temp = (p.cartella.percorso() / "FileTemp.jpg").string();
-    int versione = 0;
-    for (const auto& [nome, riga, inizio, lunghezza] : casi) {
-        p.piattaforma.immaginiCaricate.clear();
-        p.Carica(kTavola, {}, "", riga);
-        EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), kArchivio.substr(inizio, lunghezza)) << nome;
-        EXPECT_EQ(p.piattaforma.immaginiCaricate, std::vector<std::string>{temp}) << nome;
-        EXPECT_EQ(p.c.f.Image1[kImmagineIndizio].Picture, (Figura{TipoFigura::File, 0, 0, temp, ++versione}))
-            << nome;
-    }
-    EXPECT_TRUE(MessaggiImmagine(p).empty());
-    // At 15 twips per pixel the window grows by 1.25 once, however often it loads (the file list stays, the
-    // text size becomes floor(7.8 * 1.25)); the 259 x 194 picture fills its holder, the credit strip in its
-    // lower right corner.
-    p.piattaforma.twipsPerPixel = 15;
-    p.Ricarica(), p.Ricarica();
     const auto& f = p.c.f;
     const auto &i = f.Image1[kImmagineIndizio], &s = f.Image1[kImmagineCredito];
+    int versione = 0;
+    for (const auto& [nome, riga, inizio, lunghezza] : casi) {
+        p.Carica(test::kTavolaAlfabeto, {}, "", riga);
+        EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), kArchivio.substr(inizio, lunghezza)) << nome;
+        EXPECT_EQ(i.Picture, (Figura{TipoFigura::File, 0, 0, temp, ++versione})) << nome;
+    }
+    EXPECT_EQ(p.piattaforma.immaginiCaricate, std::vector<std::string>(4, temp));
+    EXPECT_TRUE(MessaggiImmagine(p).empty());
+
+    // FileTemp.jpg unwritable (a folder has its name): picture shown all the same, lost copy said once.
+    fs::remove(temp);
+    p.cartella.Scrivi("FileTemp.jpg/x", "");
+    p.Carica(test::kTavolaAlfabeto, {}, "", "002 00250");
+    p.Carica(test::kTavolaAlfabeto, {}, "", "003 00040");
+    EXPECT_EQ(i.Picture, (Figura{TipoFigura::File, 0, 0, temp, versione + 2}));
+    EXPECT_EQ(std::ranges::count(p.piattaforma.Testi(), testi::kFileTempNonScritto + temp), 1);
+    for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
+        EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
+
+    // At 15 twips per pixel the window grows by 1.25 once, however often it loads (file list kept, text
+    // size floor(7.8 * 1.25)); the 259 x 194 picture fills its holder, the credit strip at its lower right.
+    p.piattaforma.twipsPerPixel = 15;
+    p.Ricarica(), p.Ricarica();
     EXPECT_EQ(std::vector<float>({f.Width, f.Top, f.Image1[19].Left, f.File1.Left, f.Label2[0].FontSize,
                                   i.Left, i.Top, i.Width, i.Height, s.Left, s.Top}),
               (std::vector<float>{13860, 4447.5, 840, 5640, 9, 9300, 405, 3945, 2970, 12041, 3191}));
@@ -90,15 +89,14 @@ TEST(Indizio, IngressiNonValidi) {
         {"numero oltre 600", "601 00100", kSchema, {}},
         {"catalogo mancante", "002 00250", kCat, std::nullopt},
         {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe},
-        {"lunghezza negativa nel catalogo", "003 00040", kCat,
-         "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)},
+        {"lunghezza negativa in catalogo", "003 00040", kCat, "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)},
         {"archivio mancante", "001 00100", kJpg, std::nullopt},
         {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390)},
         {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x")},
     };
     for (const auto& [nome, riga, file, testo] : casi) {
-        Partita p;
-        ConDati(p).Carica(kTavola, {}, "", "001 00100");
+        test::Partita p;
+        ConDati(p).Carica(test::kTavolaAlfabeto, {}, "", "001 00100");
         const auto prima = p.c.f.Image1;
         if (file != kSchema)
             testo ? p.cartella.Scrivi(file, *testo) : void(fs::remove(p.cartella.percorso() / file));
@@ -113,22 +111,4 @@ TEST(Indizio, IngressiNonValidi) {
         EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), kArchivio.substr(0, 100)) << nome;
         EXPECT_EQ(p.c.m.Griglia[0], 'Z' - 64) << nome << ": the puzzle is still loaded";
     }
-}
-
-// A folder where FileTemp.jpg cannot be written (here a folder holds the name): the picture is shown
-// from the bytes cut out of the store all the same, and the lost copy is said once, not at every load.
-TEST(Indizio, FileTempNonScrivibile) {
-    Partita p;
-    ConDati(p).cartella.Scrivi("FileTemp.jpg/x", "");
-    const auto temp = (p.cartella.percorso() / "FileTemp.jpg").string();
-    for (const char* riga : {"002 00250", "003 00040"}) {
-        p.Carica(kTavola, {}, "", riga);
-        EXPECT_EQ(p.c.f.Image1[kImmagineIndizio].Picture.file, temp) << riga;
-        EXPECT_EQ(p.piattaforma.immaginiCaricate.back(), temp) << riga;
-    }
-    EXPECT_EQ(p.c.f.Image1[kImmagineIndizio].Picture.versione, 2);
-    const auto detti = p.piattaforma.Testi();
-    EXPECT_EQ(std::count(detti.begin(), detti.end(), testi::kFileTempNonScritto + temp), 1);
-    for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
-        EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
 }
