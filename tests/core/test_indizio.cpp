@@ -28,12 +28,6 @@ test::Partita& ConDati(test::Partita& p) {
     return p;
 }
 
-std::vector<std::string> MessaggiImmagine(const test::Partita& p) {
-    auto v = p.piattaforma.Testi();
-    std::erase_if(v, [](const auto& t) { return !t.starts_with(testi::kImmagineNonMostrata); });
-    return v;
-}
-
 }  // namespace
 
 // One game throughout: each picture loaded replaces the previous one whole.
@@ -56,7 +50,7 @@ TEST(Indizio, EstraeEMostraLImmagine) {
         EXPECT_EQ(i.Picture, (Figura{TipoFigura::File, 0, 0, temp, ++versione})) << nome;
     }
     EXPECT_EQ(p.piattaforma.immaginiCaricate, std::vector<std::string>(4, temp));
-    EXPECT_TRUE(MessaggiImmagine(p).empty());
+    EXPECT_TRUE(p.piattaforma.Testi(testi::kImmagineNonMostrata).empty());
 
     // FileTemp.jpg unwritable (a folder has its name): picture shown all the same, lost copy said once.
     fs::remove(temp);
@@ -103,7 +97,7 @@ TEST(Indizio, IngressiNonValidi) {
         p.Carica(std::vector<std::string>(10, "ZYXWVUTSRQPONMLKJI"), {}, "", riga);
 
         const auto atteso = testi::kImmagineNonMostrata + (p.cartella.percorso() / file).string();
-        EXPECT_EQ(MessaggiImmagine(p), std::vector<std::string>{atteso}) << nome;
+        EXPECT_EQ(p.piattaforma.Testi(testi::kImmagineNonMostrata), std::vector<std::string>{atteso}) << nome;
         for (auto k : {kImmagineIndizio, kImmagineCredito}) {
             const auto &a = p.c.f.Image1[std::size_t(k)], &b = prima[std::size_t(k)];
             EXPECT_TRUE(a.Picture == b.Picture && a.Width == b.Width && a.Top == b.Top) << nome << " " << k;
