@@ -56,7 +56,8 @@ TEST(InserisciParola, SpazioEIncroci) {
         p.Ricarica();  // sets the program folder
         auto& m = p.c.m;
         m.Griglia.fill(kCellaLibera), m.UltimaParola = -1;
-        m.ParolaCorrente = std::string(std::size_t(lunghezza), 'A'), m.LunghezzaCorrente = lunghezza;
+        const std::string parola(std::size_t(lunghezza), 'A');  // the view below needs it alive
+        m.ParolaCorrente = parola, m.LunghezzaCorrente = lunghezza;
         m.Riga = riga, m.Colonna = colonna, m.Direzione = direzione;
         InserisciParola(p.c);
         EXPECT_EQ(m.Piazzata == 1, piazzata) << nome;
