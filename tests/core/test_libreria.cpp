@@ -33,7 +33,6 @@ struct Libreria : test::Partita {
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
-    void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
     // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" busy, a digit clicks
     // schema_n_00<digit>.txt,
     // "?" clicks `guasto`, "!" makes `guasto` a non-empty folder or, if empty, caps every file at 100 bytes.
@@ -46,8 +45,8 @@ struct Libreria : test::Partita {
             : a == 'X' ? mnuCancellaSchema_Click(c)
             : a == 'S' ? mnuSalvaSchema_Click(c)
             : a == 'O' ? void(c.m.Occupato = 1)
-            : a == '?' ? Clicca(guasto)
-            : a != '!' ? Clicca(std::string("schema_n_00") + a + ".txt")
+            : a == '?' ? (c.f.File1.FileName = guasto, File1_Click(c))
+            : a != '!' ? (c.f.File1.FileName = std::string("schema_n_00") + a + ".txt", File1_Click(c))
             : guasto.empty()
                 ? void(setrlimit(RLIMIT_FSIZE, &pieno))
                 : (fs::remove(Schemi() / guasto), void(fs::create_directories(Schemi() / guasto / "x")));
@@ -88,18 +87,17 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
         {{"schema_n_abc.txt"}, "S", "", {Salvato("001")}},  // no number counts as 0
         {{"SCHEMA_N_007.TXT"}, "S", "", {Salvato("008")}},  // in capitals
         {{"schema_n_12a.txt"}, "S", "", {Salvato("013")}},  // the digits before a letter
-        {{"schema_n_1000.txt", "schema_n_50.txt"}, "S", "", {Salvato("001")}},  // off the pattern: not counted
-        {{"schema_n_998.txt"}, "S", "", {Salvato("999")}},
+        {{"schema_n_1000.txt", "schema_n_50.txt"}, "S", "", {Salvato("001")}},  // off the pattern
+        {{"schema_n_998.txt"}, "S", "", {Salvato("999")}},  // the last number
         {{"schema_n_999.txt", "schema_n_500.txt"}, "S", "", {testi::kLibreriaPiena}},  // full at 999
-        {k001, "CC", "", {}},
-        {k001, "XC", "", {}},
-        {k001, "CX", "", {}},
-        {k001, "XCC", "C", {}},
-        {{}, "C", "", {testi::kNessunoDaCaricare}},
+        {k001, "CC", "", {}},  // a second click closes
+        {k001, "CX", "", {}},  // either command closes the open list
+        {k001, "XCC", "C", {}},  // and the next opens its own
+        {{}, "C", "", {testi::kNessunoDaCaricare}},  // nothing to list
         {{}, "X", "", {testi::kNessunoDaCancellare}},
         {k001, "CS", "C", {Salvato("002")}},  // an open list shows the new file
         {k001, "XOX", "X", {}},  // busy: Cancella does not close
-        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},
+        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},  // the last one deleted
         // The highest deleted: its number is used again; one in the middle: no gap is filled.
         {{}, "SSSX3S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
         {{}, "SSSX2S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
@@ -130,8 +128,7 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         EXPECT_EQ(p.c.m.Parole[1], "STUV") << corrente;
         EXPECT_TRUE(p.c.f.Label2[0].Enabled) << corrente;
         EXPECT_EQ(p.Stato(), "") << corrente;
-        // One current puzzle file holding the chosen bytes, the chosen file still in the library.
-        const std::string nome = corrente.empty() ? "schema.txt" : corrente;
+        const std::string nome = corrente.empty() ? "schema.txt" : corrente;  // the one current puzzle file
         EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
         EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), p.salvato) << corrente;
     }
@@ -141,14 +138,14 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
     // clang-format off
     const std::tuple<Nomi, const char*, const char*, std::string, const char*, const char*> casi[] = {
         // saved names, actions, `guasto`, the message, the file it names, the list state after
-        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},
-        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
-        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},
-        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},
-        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},
-        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},
-        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},
-        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
+        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},  // no current puzzle to save
+        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},  // name taken
+        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},  // disk full
+        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},  // more left
+        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},  // none left
+        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},  // cannot replace
+        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},  // disk full
+        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},  // stuck
         {k001, "X?", "../schemi/schema_n_001.txt", "", "", "X"},  // names outside the list are ignored
     };
     // clang-format on
