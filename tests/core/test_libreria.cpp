@@ -33,9 +33,8 @@ struct Libreria : test::Partita {
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
-    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" busy, a digit clicks
-    // schema_n_00<digit>.txt,
-    // "?" clicks `guasto`, "!" makes `guasto` a non-empty folder or, if empty, caps every file at 100 bytes.
+    // "C" Carica, "X" Cancella, "S" Salva schema, "O" busy, "?" clicks `guasto`, a digit schema_n_00<d>.txt;
+    // "!" makes `guasto` a non-empty folder or, if empty, caps every file at 100 bytes.
     void Esegui(const std::string& azioni, const std::string& guasto = "") {
         rlimit prima{};
         getrlimit(RLIMIT_FSIZE, &prima);
