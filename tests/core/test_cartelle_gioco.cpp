@@ -1,5 +1,4 @@
-// The folders of a copy the player owns and of an installed copy: which one is which, the player's folder
-// made on first start, and a game that has no folder of its own writing nothing at all.
+// Which copy is which, the player's folder made on first start, and a copy without one writing nothing.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,12 +29,11 @@ struct Installata {
 
 TEST(CartelleGioco, QualeCopia) {
     Installata i;
-    const auto giochi = i.prefisso / "games", portatile = i.radice.percorso() / "Tramelo";
-    const auto altri = i.radice.percorso() / "games";
+    const auto giochi = i.prefisso / "games", altri = i.radice.percorso() / "games";
     // clang-format off
     const std::tuple<const char*, fs::path, Ambiente, fs::path, fs::path> casi[] = {
         // name, the program's folder, $XDG_DATA_HOME and $HOME, the data folder, the player's folder
-        {"cartella con i dati accanto", portatile, {"/x", "/home/a"}, portatile, portatile},
+        {"lib non conta", i.prefisso / "lib", {"/x", "/home/a"}, i.prefisso / "lib", i.prefisso / "lib"},
         {"installata: XDG_DATA_HOME", giochi, {"/x/dati", "/home/a"}, i.dati, "/x/dati/tramelo"},
         {"installata in bin", i.prefisso / "bin", {"/x/dati", ""}, i.dati, "/x/dati/tramelo"},
         {"XDG_DATA_HOME relativa ignorata", giochi, {"dati", "/home/a"}, i.dati, "/home/a/.local/share/tramelo"},
@@ -45,8 +43,7 @@ TEST(CartelleGioco, QualeCopia) {
     // clang-format on
     for (const auto& [nome, eseguibile, ambiente, dati, giocatore] : casi) {
         const auto c = ScegliCartelle(eseguibile, ambiente);
-        EXPECT_EQ(c.dati, dati) << nome;
-        EXPECT_EQ(c.giocatore, giocatore) << nome;
+        EXPECT_EQ(std::pair(c.dati, c.giocatore), std::pair(dati, giocatore)) << nome;
     }
 }
 
@@ -73,27 +70,22 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         EXPECT_EQ(c.soloLettura, !nominata.empty());
         EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
         if (nominata.empty()) {
-            const auto spedito = i.Leggi(i.dati / "schemi/schema.txt");
-            EXPECT_EQ(i.Leggi(giocatore / "schemi/schema.txt"), spedito);
-            EXPECT_EQ(i.Leggi(giocatore / "schemi/schema_n_001.txt"), spedito);
+            EXPECT_EQ(i.Leggi(giocatore / "schemi/schema.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
+            EXPECT_EQ(i.Leggi(giocatore / "schemi/schema_n_001.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
             EXPECT_EQ(c.f.Image1[kImmagineIndizio].Picture.file, (giocatore / "FileTemp.jpg").string());
             EXPECT_EQ(p.Testi(),
                       std::vector<std::string>{testi::kSchemaSalvato + std::string("schema_n_001.txt")});
+            // The next start keeps the player's current puzzle.
+            i.radice.Scrivi("casa/.local/share/tramelo/schemi/schema.txt", "mio");
+            PreparaCartellaGiocatore(c);
+            EXPECT_FALSE(c.soloLettura);
+            EXPECT_EQ(i.Leggi(giocatore / "schemi/schema.txt"), "mio");
         } else {
-            ASSERT_FALSE(p.messaggi.empty());
-            EXPECT_EQ(p.messaggi[0].testo, testi::kCartellaGiocatoreMancante + nominata);
+            EXPECT_EQ(p.Testi().at(0), testi::kCartellaGiocatoreMancante + nominata);
             // After a fault above, a new game may run on without end: stop first.
             ASSERT_FALSE(HasFailure());
             mnuNS_Click(c);
         }
         EXPECT_EQ(test::Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso()), prima);
     }
-    // The next start keeps the player's current puzzle.
-    i.radice.Scrivi("casa/.local/share/tramelo/schemi/schema.txt", "mio");
-    test::FalsaPiattaforma p;
-    Contesto ancora(p, i.dati, i.giocatore);
-    ancora.installata = true;
-    PreparaCartellaGiocatore(ancora);
-    EXPECT_FALSE(ancora.soloLettura);
-    EXPECT_EQ(i.Leggi(i.giocatore / "schemi/schema.txt"), "mio");
 }

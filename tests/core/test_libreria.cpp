@@ -1,5 +1,4 @@
-// The library of saved puzzles: numbering, the file list's states and captions, loading, deleting, and
-// faults, among them writes cut short by a full disk.
+// The library of saved puzzles: numbering, the list and its captions, loading, deleting, and faults.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -19,8 +18,8 @@ namespace {
 
 const Nomi k001 = {"schema_n_001.txt"}, k002 = {"schema_n_001.txt", "schema_n_002.txt"};
 
-std::string Salvato(char numero) {
-    return testi::kSchemaSalvato + std::string("schema_n_00") + numero + ".txt";
+std::string Salvato(const char* numero) {
+    return testi::kSchemaSalvato + std::string("schema_n_") + numero + ".txt";
 }
 
 // A game on the CASA board with the given files in the library, each holding the alphabet board.
@@ -34,10 +33,8 @@ struct Libreria : test::Partita {
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
-    void Clicca(const std::string& nome) { c.f.File1.FileName = nome, File1_Click(c); }
-    // "C" Carica schema, "X" Cancella schema, "S" Salva schema, "O" a generation is running, a digit clicks
-    // schema_n_00<digit>.txt in the list, "?" clicks `guasto`; "!" turns `guasto` into a folder with
-    // something in it or, when `guasto` is empty, fills the disk: no file grows past 100 bytes.
+    // "C" Carica, "X" Cancella, "S" Salva schema, "O" busy, "?" clicks `guasto`, a digit schema_n_00<d>.txt;
+    // "!" makes `guasto` a non-empty folder or, if empty, caps every file at 100 bytes.
     void Esegui(const std::string& azioni, const std::string& guasto = "") {
         rlimit prima{};
         getrlimit(RLIMIT_FSIZE, &prima);
@@ -47,8 +44,8 @@ struct Libreria : test::Partita {
             : a == 'X' ? mnuCancellaSchema_Click(c)
             : a == 'S' ? mnuSalvaSchema_Click(c)
             : a == 'O' ? void(c.m.Occupato = 1)
-            : a == '?' ? Clicca(guasto)
-            : a != '!' ? Clicca(std::string("schema_n_00") + a + ".txt")
+            : a == '?' ? (c.f.File1.FileName = guasto, File1_Click(c))
+            : a != '!' ? (c.f.File1.FileName = std::string("schema_n_00") + a + ".txt", File1_Click(c))
             : guasto.empty()
                 ? void(setrlimit(RLIMIT_FSIZE, &pieno))
                 : (fs::remove(Schemi() / guasto), void(fs::create_directories(Schemi() / guasto / "x")));
@@ -72,30 +69,6 @@ struct Libreria : test::Partita {
 
 }  // namespace
 
-TEST(Libreria, NumerazioneDelSalvataggio) {
-    const std::tuple<const char*, Nomi, std::string> casi[] = {
-        // name, the saved names, the next name (empty: refused)
-        {"libreria vuota", {}, "schema_n_001.txt"},
-        {"001 e 005 danno 006", {"schema_n_001.txt", "schema_n_005.txt"}, "schema_n_006.txt"},
-        {"nome non numerico conta zero", {"schema_n_abc.txt"}, "schema_n_001.txt"},
-        {"maiuscole nel nome", {"SCHEMA_N_007.TXT"}, "schema_n_008.txt"},
-        {"cifre poi lettere", {"schema_n_12a.txt"}, "schema_n_013.txt"},
-        {"nomi fuori modello non contano", {"schema_n_1000.txt", "schema_n_50.txt"}, "schema_n_001.txt"},
-        {"998 d\xE0 999", {"schema_n_998.txt"}, "schema_n_999.txt"},
-        {"libreria piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, ""},
-    };
-    for (const auto& [nome, salvati, atteso] : casi) {
-        Libreria p(salvati);
-        p.Esegui("S");
-        EXPECT_EQ(p.Salvati().size(), salvati.size() + !atteso.empty()) << nome;
-        EXPECT_EQ(p.Messaggi(), Nomi{atteso.empty() ? testi::kLibreriaPiena : testi::kSchemaSalvato + atteso})
-            << nome;
-        EXPECT_TRUE(atteso.empty() ||
-                    p.cartella.Leggi("schemi/" + atteso) == p.cartella.Leggi("schemi/schema.txt"))
-            << nome;
-    }
-}
-
 TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
     Libreria p({"schema_n_B01.txt", "schema_n_a02.txt", "SCHEMA_N_003.TXT", "schema_n_001.txt",
                 "schema_x_002.txt", "schema_n_01.txt", "schema_n_004.txt.bak"});
@@ -109,31 +82,37 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
     // clang-format off
     const std::tuple<Nomi, const char*, const char*, Nomi> casi[] = {
         // saved names, actions, the list state after them, the messages
-        {k001, "C", "C", {}},
-        {k001, "X", "X", {}},
-        {k001, "CC", "", {}},
-        {k001, "XC", "", {}},
-        {k001, "CX", "", {}},
-        {k001, "XCC", "C", {}},
-        {{}, "C", "", {testi::kNessunoDaCaricare}},
+        {{"schema_n_001.txt", "schema_n_005.txt"}, "S", "", {Salvato("006")}},  // one past the highest
+        {{"schema_n_abc.txt"}, "S", "", {Salvato("001")}},  // no number counts as 0
+        {{"SCHEMA_N_007.TXT"}, "S", "", {Salvato("008")}},  // in capitals
+        {{"schema_n_12a.txt"}, "S", "", {Salvato("013")}},  // the digits before a letter
+        {{"schema_n_1000.txt", "schema_n_50.txt"}, "S", "", {Salvato("001")}},  // off the pattern
+        {{"schema_n_998.txt"}, "S", "", {Salvato("999")}},  // the last number
+        {{"schema_n_999.txt", "schema_n_500.txt"}, "S", "", {testi::kLibreriaPiena}},  // full at 999
+        {k001, "CC", "", {}},  // a second click closes
+        {k001, "CX", "", {}},  // either command closes the open list
+        {k001, "XCC", "C", {}},  // and the next opens its own
+        {{}, "C", "", {testi::kNessunoDaCaricare}},  // nothing to list
         {{}, "X", "", {testi::kNessunoDaCancellare}},
-        {k001, "CS", "C", {Salvato('2')}},  // an open list shows the new file
-        {k001, "XS", "X", {Salvato('2')}},
+        {k001, "CS", "C", {Salvato("002")}},  // an open list shows the new file
         {k001, "XOX", "X", {}},  // busy: Cancella does not close
-        {k002, "X1", "X", {}},
-        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},
+        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},  // the last one deleted
         // The highest deleted: its number is used again; one in the middle: no gap is filled.
-        {{}, "SSSX3S", "X", {Salvato('1'), Salvato('2'), Salvato('3'), Salvato('3')}},
-        {{}, "SSSX2S", "X", {Salvato('1'), Salvato('2'), Salvato('3'), Salvato('4')}},
+        {{}, "SSSX3S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
+        {{}, "SSSX2S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
     };
     // clang-format on
     for (const auto& [salvati, azioni, stato, messaggi] : casi) {
+        SCOPED_TRACE(testing::PrintToString(salvati) + azioni);
         Libreria p(salvati);
         p.Esegui(azioni);
-        EXPECT_EQ(p.Stato(), stato) << azioni;
-        EXPECT_EQ(p.Messaggi(), messaggi) << azioni;
-        EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati()) << azioni;
-        EXPECT_EQ(p.c.m.Parole[0], "CASA") << azioni;
+        EXPECT_EQ(p.Stato(), stato);
+        EXPECT_EQ(p.Messaggi(), messaggi);
+        EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati());
+        for (const auto& n : p.Salvati())  // a new file is a copy of the current puzzle
+            EXPECT_TRUE(std::count(salvati.begin(), salvati.end(), n) ||
+                        p.cartella.Leggi("schemi/" + n) == p.cartella.Leggi("schemi/schema.txt"))
+                << n;
     }
 }
 
@@ -143,17 +122,14 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         Libreria p(k001);
         if (corrente != "schema.txt") fs::remove(p.Schemi() / "schema.txt");
         if (corrente == "SCHEMA.txt") p.cartella.Scrivi("schemi/SCHEMA.txt", "vecchio");
-        p.Esegui("C1");
-        EXPECT_EQ(p.c.m.Griglia[18], 'S' - 64) << corrente;
-        EXPECT_EQ(p.Stato(), "") << corrente;
-        // One current puzzle file holding the chosen bytes, the chosen file still in the library.
-        const std::string nome = corrente.empty() ? "schema.txt" : corrente;
-        EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
-        EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), p.salvato) << corrente;
         p.c.f.Label2[0].Enabled = false;
-        mnuRicomincia_Click(p.c);  // starts the loaded puzzle again
+        p.Esegui("C1");
         EXPECT_EQ(p.c.m.Parole[1], "STUV") << corrente;
         EXPECT_TRUE(p.c.f.Label2[0].Enabled) << corrente;
+        EXPECT_EQ(p.Stato(), "") << corrente;
+        const std::string nome = corrente.empty() ? "schema.txt" : corrente;  // the one current puzzle file
+        EXPECT_EQ(p.Salvati(), nome == "schema.txt" ? k001 : (Nomi{nome, k001[0]})) << corrente;
+        EXPECT_EQ(p.cartella.Leggi("schemi/" + nome), p.salvato) << corrente;
     }
 }
 
@@ -161,32 +137,29 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
     // clang-format off
     const std::tuple<Nomi, const char*, const char*, std::string, const char*, const char*> casi[] = {
         // saved names, actions, `guasto`, the message, the file it names, the list state after
-        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},
-        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},
-        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},
-        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},
-        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},
-        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},
-        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},
-        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},
-        {k001, "X?", "schema.txt", "", "", "X"},  // names outside the list are ignored
-        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "X"},
+        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},  // no current puzzle to save
+        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},  // name taken
+        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},  // disk full
+        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},  // more left
+        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},  // none left
+        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},  // cannot replace
+        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},  // disk full
+        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},  // stuck
+        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "X"},  // names outside the list are ignored
     };
     // clang-format on
     for (const auto& [salvati, azioni, guasto, messaggio, file, stato] : casi) {
-        const auto riga = std::string(azioni) + " " + guasto;
+        SCOPED_TRACE(std::string(azioni) + " " + guasto);
         Libreria p(salvati);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
         p.Esegui(azioni, guasto);
-        EXPECT_EQ(p.Messaggi(), messaggio.empty() ? Nomi{} : Nomi{messaggio + (p.Schemi() / file).string()})
-            << riga;
-        EXPECT_EQ(p.c.m.Parole[0], "CASA") << riga;
-        EXPECT_EQ(p.Stato(), stato) << riga;
+        EXPECT_EQ(p.Messaggi(), messaggio.empty() ? Nomi{} : Nomi{messaggio + (p.Schemi() / file).string()});
+        EXPECT_EQ(p.c.m.Parole[0], "CASA");
+        EXPECT_EQ(p.Stato(), stato);
         EXPECT_TRUE(!fs::is_regular_file(p.Schemi() / "schema.txt") ||
-                    p.cartella.Leggi("schemi/schema.txt") == corrente)
-            << riga;
+                    p.cartella.Leggi("schemi/schema.txt") == corrente);
         for (const auto& n : p.Salvati())  // no copy, no temporary file left behind
             EXPECT_TRUE(std::count(salvati.begin(), salvati.end(), n) || fs::is_directory(p.Schemi() / n))
-                << riga << ": " << n;
+                << n;
     }
 }
