@@ -28,19 +28,15 @@ TEST(Comandi, IstruzioniRicominciaIstruzioni) {
               "1Esci da Istruzioni|0Istruzioni|");
 }
 
+// Printed, no printer, a failed print: one message for each of the two failures.
 TEST(Comandi, StampaSchema) {
-    const std::pair<EsitoStampa, std::vector<std::string>> casi[] = {
-        {EsitoStampa::Stampato, {}},
-        {EsitoStampa::NessunaStampante, {testi::kNessunaStampante}},
-        {EsitoStampa::Fallito, {testi::kStampaFallita}},
-    };
     Partita p;
     p.Carica(test::kTavolaCasa, {"CASA"});
-    for (const auto& [esito, messaggi] : casi) {
-        p.piattaforma.esitoStampa = esito, p.piattaforma.messaggi.clear();
-        mnuStampare_Click(p.c);
-        EXPECT_EQ(p.piattaforma.Testi(), messaggi);
-    }
+    p.piattaforma.messaggi.clear();
+    for (auto esito : {EsitoStampa::Stampato, EsitoStampa::NessunaStampante, EsitoStampa::Fallito})
+        p.piattaforma.esitoStampa = esito, mnuStampare_Click(p.c);
+    EXPECT_EQ(p.piattaforma.Testi(),
+              (std::vector<std::string>{testi::kNessunaStampante, testi::kStampaFallita}));
     EXPECT_EQ(p.piattaforma.stampe, 3);
 }
 
