@@ -40,7 +40,7 @@ avvia() {
         [[ -n "$WID" ]] && break
         sleep 0.5
     done
-    [[ -n "$WID" ]] || fallisci "la finestra Tramelo non compare"
+    [[ -n "$WID" ]] || fallisci "la finestra Tramelo non compare: $(tail -n 3 "$E2E_TMP/gioco.log")"
     sleep 1 && scatta
     # The client area begins below the menu bar, where the light grey background starts.
     eval "$(xdotool getwindowgeometry --shell "$WID")"
