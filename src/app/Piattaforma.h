@@ -20,7 +20,7 @@ enum class EsitoStampa { Stampato, NessunaStampante, Fallito };
 class Piattaforma {
   public:
     virtual ~Piattaforma() = default;
-    // A modal box titled "Tramelo", no icon; text in ISO 8859-1, "\r" breaks a line. 1 = OK, 2 = Cancel.
+    // A modal box titled "Tramelo", no icon; text in UTF-8, "\r" breaks a line. 1 = OK, 2 = Cancel.
     virtual int MsgBox(const std::string& testo, Pulsanti pulsanti) = 0;
     // Seconds since midnight, with their fraction.
     virtual double Timer() = 0;

@@ -1,4 +1,6 @@
-// Every text the game shows, in ISO 8859-1 (the source files are UTF-8, so accented letters are escaped).
+// Every text the game shows. Captions are ISO 8859-1 like the puzzle files whose words they show (these
+// ones are plain ASCII); messages are UTF-8, and those that name a file are completed by ConFile
+// (app/Messaggi.h): "testo (motivo):" and the path on the next line.
 #pragma once
 
 namespace tramelo::testi {
@@ -20,40 +22,41 @@ inline constexpr const char* kEsciCancellaSchema = "Esci da Cancella schema";
 
 // Messages. A carriage return ("\r") is a line break in a message box.
 inline constexpr const char* kNonTrovata = " Non trovata ";
-inline constexpr const char* kSchemaMancante = "Impossibile leggere lo schema:\r";
-inline constexpr const char* kSchemaIncompleto = "Lo schema \xE8 incompleto, si mostra la parte leggibile:\r";
+inline constexpr const char* kSchemaMancante = "Impossibile leggere lo schema";
+inline constexpr const char* kSchemaIncompleto =
+    "Lo schema è incompleto e ne viene mostrata solo la parte leggibile";
 inline constexpr const char* kNessunaStampante =
     "Nessuna stampante disponibile: installane una per stampare lo schema.";
-inline constexpr const char* kStampaFallita = "La stampa dello schema non \xE8 riuscita.";
+inline constexpr const char* kStampaFallita = "La stampa dello schema non è riuscita.";
 
 // The library of saved puzzles.
 inline constexpr const char* kSchemaSalvato = "Schema salvato come:\r";
 inline constexpr const char* kNessunoDaCaricare = "non vi sono schemi da caricare...";
 inline constexpr const char* kNessunoDaCancellare = "non vi sono schemi da cancellare...";
-inline constexpr const char* kNessunAltroDaCancellare = "non vi sono pi\xF9 schemi da cancellare...";
+inline constexpr const char* kNessunAltroDaCancellare = "non vi sono più schemi da cancellare...";
 inline constexpr const char* kLibreriaPiena =
-    "La libreria \xE8 piena: schema_n_999.txt \xE8 l'ultimo numero disponibile.\r"
-    "Per fare posto cancella con Cancella schema gli schemi con i numeri pi\xF9 alti: "
-    "il nuovo schema prende il numero che segue il pi\xF9 alto rimasto.";
+    "La libreria è piena: schema_n_999.txt è l'ultimo numero disponibile.\r"
+    "Per fare posto, cancella con Cancella schema gli schemi dai numeri più alti: "
+    "il nuovo schema prenderà il numero che segue il più alto rimasto.";
 inline constexpr const char* kSchemaGiaPresente =
-    "Esiste gi\xE0 un file con questo nome, lo schema non \xE8 stato salvato:\r";
-inline constexpr const char* kSalvataggioFallito = "Impossibile salvare lo schema:\r";
-inline constexpr const char* kSchemaScomparso = "Lo schema scelto non si pu\xF2 leggere:\r";
+    "Lo schema non è stato salvato perché esiste già un file con questo nome";
+inline constexpr const char* kSalvataggioFallito = "Impossibile salvare lo schema";
+inline constexpr const char* kSchemaScomparso = "Impossibile leggere lo schema scelto";
 inline constexpr const char* kSostituzioneFallita =
-    "Impossibile sostituire lo schema corrente, che resta com'era:\r";
-inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo schema:\r";
+    "Impossibile sostituire lo schema corrente, che resta com'era";
+inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo schema";
 inline constexpr const char* kCartellaGiocatoreMancante =
-    "Impossibile creare la cartella dei tuoi schemi: si gioca lo schema fornito con il gioco, "
-    "ma non si potr\xE0 salvare nulla.\r";
+    "Si gioca lo schema fornito con il gioco, senza poter salvare nulla, "
+    "perché non si può creare la cartella dei tuoi schemi";
 
-// Data files that cannot be used; each message is followed by the file names, one a line.
+// Data files that cannot be used; each message is followed by the files, one a line ("motivo: file").
 inline constexpr const char* kDatiNuoviSchemi =
-    "File mancanti o non validi: il gioco continua, ma non si potranno creare nuovi schemi.";
+    "Non si potranno creare nuovi schemi perché questi file mancano o non sono validi:";
 inline constexpr const char* kDidascalieScartate =
-    "Le immagini del catalogo la cui didascalia non \xE8 di sole lettere maiuscole non saranno usate:\r";
-inline constexpr const char* kImmagineNonMostrata = "Impossibile mostrare l'immagine dello schema:\r";
+    "Le immagini del catalogo la cui didascalia non è di sole lettere maiuscole non saranno usate";
+inline constexpr const char* kImmagineNonMostrata = "Impossibile mostrare l'immagine dello schema";
 inline constexpr const char* kFileTempNonScritto =
-    "L'immagine dello schema \xE8 mostrata, ma non se ne pu\xF2 scrivere la copia:\r";
+    "L'immagine dello schema viene mostrata, ma non se ne può scrivere la copia";
 
 // The puzzle generator.
 inline constexpr const char* kAttendi = "attendi...";
@@ -66,12 +69,12 @@ inline constexpr const char* kRigheLunghe =
     "Impossibile sistemare le parole lunghe: l'archivio delle parole non ne offre di adatte.\r"
     "Resta lo schema corrente.";
 inline constexpr const char* kDatiGeneratore =
-    "Impossibile creare un nuovo schema: questi file mancano o non sono validi.\r"
-    "Resta lo schema corrente.\r";
+    "Impossibile creare un nuovo schema: resta lo schema corrente.\r"
+    "Questi file mancano o non sono validi:";
 inline constexpr const char* kTroppiRifiuti =
     "Nessuno schema valido dopo 50 tentativi: con questi dati non se ne possono creare.\r"
     "Resta l'ultimo schema creato.";
 inline constexpr const char* kSchemaNonScritto =
-    "Impossibile scrivere il nuovo schema, resta lo schema corrente:\r";
+    "Resta lo schema corrente: impossibile scrivere quello nuovo";
 
 }  // namespace tramelo::testi

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/Dizionario.h"
 #include "files/Percorsi.h"
@@ -68,7 +69,7 @@ void MostraIndizio(Contesto& c) {
 
     // Every load of a generation would repeat the same reason: it is said again only when it changes.
     auto rifiuta = [&](const char* relativo) {
-        const auto testo = testi::kImmagineNonMostrata + Percorso(c, relativo).string();
+        const auto testo = ConFile(testi::kImmagineNonMostrata, Percorso(c, relativo));
         if (testo != c.avvisoImmagine) c.MsgBox(testo);
         c.avvisoImmagine = testo;
     };
@@ -89,9 +90,11 @@ void MostraIndizio(Contesto& c) {
     // commit, and each replace of the file costs a wait on the disk.
     std::string vecchio;
     const bool giaScritto = LeggiFile(temp, vecchio, kLunghezzaMassimaImmagine) && vecchio == *byte;
-    if (!giaScritto && !ScriviAtomico(temp, *byte) && !c.avvisoFileTemp) {
-        c.avvisoFileTemp = true;
-        c.MsgBox(testi::kFileTempNonScritto + temp.string());
+    if (!giaScritto && !c.avvisoFileTemp) {
+        if (const auto esito = ScriviAtomico(temp, *byte); !esito) {
+            c.avvisoFileTemp = true;
+            c.MsgBox(ConFile(testi::kFileTempNonScritto, temp, esito));
+        }
     }
 
     auto& indizio = c.f.Image1[kImmagineIndizio];

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Indizio.h"
 #include "files/Dizionario.h"
@@ -86,12 +87,13 @@ void PreparaSchema(Contesto& c) {
     m.ModoSoluzione = 0;
 
     // Without a player's folder the shipped puzzle is played, never written.
-    const auto file = c.soloLettura ? Risolvi(c.cartellaProgramma, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
+    const auto file =
+        c.soloLettura ? Risolvi(c.cartellaProgramma, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
     const LetturaSchema lettura = LeggiSchema(file);
     if (!lettura.aperto)
-        c.MsgBox(std::string(testi::kSchemaMancante) + file.string());
+        c.MsgBox(ConFile(testi::kSchemaMancante, file, lettura.esito));
     else if (!lettura.completo)
-        c.MsgBox(std::string(testi::kSchemaIncompleto) + file.string());
+        c.MsgBox(ConFile(testi::kSchemaIncompleto, file));
     m.Griglia = lettura.celle;
     m.SoluzioneSchema = lettura.soluzione;
     m.RigaImmagine = lettura.rigaImmagine;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/Contesto.h"
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/Percorsi.h"
 
@@ -29,14 +30,15 @@ bool Dentro(const fs::path& p, const fs::path& cartella) {
 }
 
 // The player's folder with its schemi/ and a current puzzle, the shipped one when it had none.
-bool Crea(const fs::path& giocatore, const fs::path& dati) {
+EsitoFile Crea(const fs::path& giocatore, const fs::path& dati) {
     std::error_code ec;
     fs::create_directories(giocatore / "schemi", ec);
-    if (ec || !fs::is_directory(giocatore / "schemi", ec)) return false;
-    if (fs::exists(Risolvi(giocatore, kFileSchemaCorrente), ec)) return true;
+    if (ec) return {ec.value()};
+    if (!fs::is_directory(giocatore / "schemi", ec)) return {ENOTDIR};
+    if (fs::exists(Risolvi(giocatore, kFileSchemaCorrente), ec)) return {};
     std::string spedito;
     // No shipped puzzle: the start-up names the missing file of the player's folder, as for any copy.
-    if (!LeggiFile(Risolvi(dati, kFileSchemaCorrente), spedito, kLimiteSchema)) return true;
+    if (!LeggiFile(Risolvi(dati, kFileSchemaCorrente), spedito, kLimiteSchema)) return {};
     return ScriviAtomico(giocatore / "schemi" / "schema.txt", spedito);
 }
 
@@ -64,10 +66,14 @@ void PreparaCartellaGiocatore(Contesto& c) {
     // The data folder is <prefix>/share/tramelo; nothing of the player's may go below the prefix.
     const auto prefisso = c.cartellaProgramma.parent_path().parent_path();
     const bool ammessa = giocatore.is_absolute() && !Dentro(giocatore, prefisso);
-    if (ammessa && Crea(giocatore, c.cartellaProgramma)) return;
+    EsitoFile esito;  // no reason to give for a folder that has no name or lies under the prefix
+    if (ammessa) {
+        esito = Crea(giocatore, c.cartellaProgramma);
+        if (esito) return;
+    }
     c.soloLettura = true;
-    c.MsgBox(testi::kCartellaGiocatoreMancante +
-             (giocatore.empty() ? std::string("$XDG_DATA_HOME/tramelo") : giocatore.string()));
+    c.MsgBox(ConFile(testi::kCartellaGiocatoreMancante,
+                     giocatore.empty() ? fs::path("$XDG_DATA_HOME/tramelo") : giocatore, esito));
     if (!ammessa) giocatore = kNessunaCartella;
 }
 

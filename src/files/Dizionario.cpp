@@ -11,6 +11,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/Percorsi.h"
 #include "files/Testo.h"
@@ -45,11 +46,11 @@ bool SoloMaiuscole(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); });
 }
 
-// False when the file cannot be read. A line whose caption holds anything but capitals A..Z and blanks
+// The reason when the file cannot be read. A line whose caption holds anything but capitals A..Z and blanks
 // keeps its number (later pictures keep theirs) but stays empty, so no puzzle ever takes it.
-bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
+EsitoFile LeggiCatalogo(const fs::path& file, Catalogo& cat) {
     std::vector<std::string> righe;
-    if (!LeggiRighe(file, kMaxImmagini, righe)) return false;
+    if (const auto esito = LeggiRighe(file, kMaxImmagini, righe); !esito) return esito;
     for (const auto& riga : righe) {
         auto& voce = cat.tabella[static_cast<std::size_t>(++cat.numImmagini)];
         // The name runs from column 11 to four characters before the end. A line shorter than 14
@@ -64,17 +65,18 @@ bool LeggiCatalogo(const fs::path& file, Catalogo& cat) {
         for (char ch : voce[3])
             if (ch != ' ') voce[2] += ch;
     }
-    return true;
+    return {};
 }
 
-bool LeggiIndice(const fs::path& file, IndiceParole& indice) {
+EsitoFile LeggiIndice(const fs::path& file, IndiceParole& indice) {
     std::vector<std::string> righe;
-    if (!LeggiRighe(file, kRigheIndice, righe) || righe.size() < kRigheIndice) return false;
+    if (const auto esito = LeggiRighe(file, kRigheIndice, righe); !esito) return esito;
+    if (righe.size() < kRigheIndice) return {kNonValido};
     for (int l = kLunghezzaMinima; l <= kLunghezzaMassima; ++l) {
         const auto& riga = righe[static_cast<std::size_t>(l - kLunghezzaMinima)];
         indice[static_cast<std::size_t>(l)] = {ValIntero(Mid(riga, 4, 6)), ValIntero(Mid(riga, 11, 6))};
     }
-    return IndiceUsabile(indice);
+    return IndiceUsabile(indice) ? EsitoFile{} : EsitoFile{kNonValido};
 }
 
 // Every record up to `ultimo` holds a word of capital letters A..Z, or only blanks (never placed):
@@ -118,9 +120,9 @@ bool IndiceUsabile(const IndiceParole& indice) {
     return indice[6][1] <= kMaxParoleCorte;
 }
 
-bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
+EsitoFile LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::string>& righe) {
     std::string testo;
-    if (!LeggiFile(file, testo, kLimiteTesto)) return false;
+    if (const auto esito = LeggiFile(file, testo, kLimiteTesto); !esito) return esito;
     // Split where the text lies: every load of a puzzle reads the catalogue twice.
     righe.clear();
     for (std::size_t i = 0; i < testo.size() && righe.size() < massimo;) {
@@ -129,22 +131,28 @@ bool LeggiRighe(const fs::path& file, std::size_t massimo, std::vector<std::stri
         righe.emplace_back(testo, i, fine - i);
         i = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
     }
-    return true;
+    return {};
 }
 
 void CaricaDizionario(Contesto& c) {
     auto& m = c.m;
     std::string mancanti;
-    auto segnala = [&](const char* relativo) { mancanti += "\r" + Percorso(c, relativo).string(); };
+    auto segnala = [&](const char* relativo, EsitoFile esito) {
+        mancanti += "\r" + RigaFile(Percorso(c, relativo), esito);
+    };
 
     // Catalogue: parsed aside, then moved in whole, so no stale entry of a longer catalogue survives.
     auto cat = std::make_unique<Catalogo>();
-    const bool catalogoLetto = LeggiCatalogo(Percorso(c, kFileCatalogo), *cat);
+    const auto letturaCatalogo = LeggiCatalogo(Percorso(c, kFileCatalogo), *cat);
+    const bool catalogoLetto = static_cast<bool>(letturaCatalogo);
     // Not a single usable caption is as bad as no catalogue; only some of them costs only those pictures.
-    if (!catalogoLetto || cat->scartate == cat->numImmagini) segnala(kFileCatalogo);
+    if (!catalogoLetto)
+        segnala(kFileCatalogo, letturaCatalogo);
+    else if (cat->scartate == cat->numImmagini)
+        segnala(kFileCatalogo, {kNonValido});
     std::string avviso;
     if (catalogoLetto && cat->scartate > 0 && cat->scartate < cat->numImmagini)
-        avviso = testi::kDidascalieScartate + Percorso(c, kFileCatalogo).string();
+        avviso = ConFile(testi::kDidascalieScartate, Percorso(c, kFileCatalogo));
     m.NumImmagini = cat->numImmagini;
     m.TabellaImmagini = std::move(cat->tabella);
     m.OrdineImmagini.fill(0);
@@ -154,13 +162,17 @@ void CaricaDizionario(Contesto& c) {
 
     // Length index and word store: the generator needs both, so either at fault leaves the index empty.
     IndiceParole indice{};
-    const bool indiceValido = LeggiIndice(Percorso(c, kFileIndice), indice);
-    if (!indiceValido) segnala(kFileIndice);
+    const auto letturaIndice = LeggiIndice(Percorso(c, kFileIndice), indice);
+    const bool indiceValido = static_cast<bool>(letturaIndice);
+    if (!indiceValido) segnala(kFileIndice, letturaIndice);
     ArchivioParole archivio;
-    const bool archivioValido = archivio.Apri(Percorso(c, kFileArchivio)) &&
-                                (!indiceValido || (archivio.NumRecord() >= indice[kLunghezzaMassima][1] &&
-                                                   SoloParole(archivio, indice[kLunghezzaMassima][1])));
-    if (!archivioValido) segnala(kFileArchivio);
+    auto letturaArchivio = archivio.Apri(Percorso(c, kFileArchivio));
+    if (letturaArchivio && indiceValido &&
+        (archivio.NumRecord() < indice[kLunghezzaMassima][1] ||
+         !SoloParole(archivio, indice[kLunghezzaMassima][1])))
+        letturaArchivio = {kNonValido};
+    const bool archivioValido = static_cast<bool>(letturaArchivio);
+    if (!archivioValido) segnala(kFileArchivio, letturaArchivio);
     m.IndiceLunghezze = indiceValido && archivioValido ? indice : decltype(indice){};
 
     m.OrdineParoleCorte[0] = 0;
@@ -175,21 +187,24 @@ void CaricaDizionario(Contesto& c) {
     c.avvisoDati = avviso;
 }
 
-bool ArchivioParole::Apri(const fs::path& file) {
+EsitoFile ArchivioParole::Apri(const fs::path& file) {
     Chiudi();
     std::int64_t dimensione = 0;
-    const int fd = ApriFileNormale(file, kLimiteArchivio, dimensione);
-    if (fd < 0) return false;
+    EsitoFile esito;
+    const int fd = ApriFileNormale(file, kLimiteArchivio, dimensione, &esito);
+    if (fd < 0) return esito;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
+        esito = EsitoFile::DaErrno();
         ::close(fd);
-        return false;
+        return esito;
     }
     if (dimensione > 0) {
         void* p = ::mmap(nullptr, static_cast<std::size_t>(dimensione), PROT_READ, MAP_PRIVATE, fd, 0);
         if (p == MAP_FAILED) {
+            esito = EsitoFile::DaErrno();
             ::close(fd);
-            return false;
+            return esito;
         }
         dati_ = static_cast<const char*>(p);
     }
@@ -202,7 +217,7 @@ bool ArchivioParole::Apri(const fs::path& file) {
     const auto records = dimensione < 15 ? 0 : (dimensione - 15) / 16;
     numRecord_ = records > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(records);
     aperto_ = true;
-    return true;
+    return {};
 }
 
 void ArchivioParole::Chiudi() {

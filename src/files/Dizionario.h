@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Contesto.h"
+#include "files/EsitoFile.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -43,7 +44,7 @@ void CaricaDizionario(Contesto& c);
 
 // The first `massimo` lines of a text file (CR LF, LF or CR ends a line); false when it cannot be read
 // or is larger than kLimiteTesto.
-bool LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std::vector<std::string>& righe);
+EsitoFile LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std::vector<std::string>& righe);
 
 // What tells one state of a file from another without reading it: a file replaced, or rewritten in
 // place, changes at least one of these, provided the file system's clock (coarse, a few
@@ -65,7 +66,7 @@ class ArchivioParole {
     ArchivioParole(const ArchivioParole&) = delete;
     ArchivioParole& operator=(const ArchivioParole&) = delete;
 
-    bool Apri(const std::filesystem::path& file);
+    EsitoFile Apri(const std::filesystem::path& file);
     void Chiudi();
     bool Aperto() const { return aperto_; }
     // Complete records in the store.

@@ -40,7 +40,11 @@ LetturaSchema LeggiSchemaDaTesto(const std::string& testo) {
 
 LetturaSchema LeggiSchema(const std::filesystem::path& file) {
     std::string testo;
-    if (!LeggiFile(file, testo, kLimiteSchema)) return {};
+    if (const auto esito = LeggiFile(file, testo, kLimiteSchema); !esito) {
+        LetturaSchema l;
+        l.esito = esito;
+        return l;
+    }
     return LeggiSchemaDaTesto(testo);
 }
 

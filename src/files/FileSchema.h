@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/EsitoFile.h"
 #include "state/Module1.h"
 
 namespace tramelo {
@@ -15,7 +16,8 @@ inline constexpr const char* kFineSchema = "/* fine schema n.001";
 
 // What the reader takes from a puzzle file, before it touches the game state.
 struct LetturaSchema {
-    bool aperto = false;              // false: the file could not be opened or read
+    bool aperto = false;              // false: the file could not be opened or read, for `esito`
+    EsitoFile esito;
     std::array<int, kCelle> celle{};  // character code - 64; 0 for a cell missing from a short row
     std::string soluzione;            // trimmed, upper case
     std::string rigaImmagine;         // the picture line as written

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/Eventi.h"
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
 #include "files/FileSchema.h"
@@ -41,23 +42,8 @@ bool Esiste(const fs::path& p) {
 
 // The whole of a regular puzzle-sized file; false for a missing file, a folder, a FIFO, a file too large
 // to be a puzzle or a read error.
-bool LeggiFileNormale(const fs::path& p, std::string& contenuto) {
+EsitoFile LeggiFileNormale(const fs::path& p, std::string& contenuto) {
     return LeggiFile(p, contenuto, kLimiteSchema);
-}
-
-// Creates `destinazione` with `contenuto`, failing when anything of that name already exists; a failed
-// write leaves no file behind.
-bool CreaNuovo(const fs::path& destinazione, const std::string& contenuto) {
-    std::FILE* f = std::fopen(destinazione.c_str(), "wbx");
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(contenuto.data(), 1, contenuto.size(), f) == contenuto.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) {
-        std::error_code ec;
-        fs::remove(destinazione, ec);
-    }
-    return ok;
 }
 
 void ChiudiLista(Contesto& c) {
@@ -84,8 +70,8 @@ void ApriOChiudiLista(Contesto& c, Menu& comando, const char* esci, const char* 
 
 void CaricaScelto(Contesto& c, const fs::path& scelto) {
     std::string contenuto;
-    if (!LeggiFileNormale(scelto, contenuto)) {
-        c.MsgBox(testi::kSchemaScomparso + scelto.string());
+    if (const auto esito = LeggiFileNormale(scelto, contenuto); !esito) {
+        c.MsgBox(ConFile(testi::kSchemaScomparso, scelto, esito));
         // Show what is really there; nothing left to load closes the list.
         AggiornaFile1(c);
         if (c.f.File1.names.empty()) ChiudiLista(c);
@@ -93,12 +79,12 @@ void CaricaScelto(Contesto& c, const fs::path& scelto) {
     }
     // A damaged saved file would replace the current puzzle with a broken board: keep the current one.
     if (!LeggiSchemaDaTesto(contenuto).completo) {
-        c.MsgBox(testi::kSchemaScomparso + scelto.string());
+        c.MsgBox(ConFile(testi::kSchemaScomparso, scelto, {kNonValido}));
         return;
     }
     const auto corrente = Percorso(c, kFileSchemaCorrente);
-    if (!ScriviAtomico(corrente, contenuto)) {
-        c.MsgBox(testi::kSostituzioneFallita + corrente.string());
+    if (const auto esito = ScriviAtomico(corrente, contenuto); !esito) {
+        c.MsgBox(ConFile(testi::kSostituzioneFallita, corrente, esito));
         return;
     }
     c.m.DizionarioCaricato = 0;
@@ -111,7 +97,7 @@ void CancellaScelto(Contesto& c, const fs::path& scelto) {
     std::error_code ec;
     fs::remove(scelto, ec);
     if (ec) {
-        c.MsgBox(testi::kCancellazioneFallita + scelto.string());
+        c.MsgBox(ConFile(testi::kCancellazioneFallita, scelto, {ec.value()}));
         return;
     }
     // A file that vanished meanwhile is as good as deleted.
@@ -144,7 +130,8 @@ void AggiornaFile1(Contesto& c) {
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         std::error_code ecTipo;
         const auto nome = it->path().filename().string();
-        if (it->is_regular_file(ecTipo) && CorrispondeModello(nome, lista.Pattern))
+        // A name with a control character would break its row; it is never listed.
+        if (it->is_regular_file(ecTipo) && CorrispondeModello(nome, lista.Pattern) && !HaControlli(nome))
             lista.names.push_back(nome);
     }
     std::sort(lista.names.begin(), lista.names.end(), MinoreSenzaMaiuscole);
@@ -172,17 +159,17 @@ void mnuSalvaSchema_Click(Contesto& c) {
     const auto sorgente = Percorso(c, kFileSchemaCorrente);
     const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
     std::string contenuto;
-    if (!LeggiFileNormale(sorgente, contenuto)) {
-        c.MsgBox(testi::kSchemaMancante + sorgente.string());
+    if (const auto esito = LeggiFileNormale(sorgente, contenuto); !esito) {
+        c.MsgBox(ConFile(testi::kSchemaMancante, sorgente, esito));
         return;
     }
     // Something not listed (a folder, say) may already hold the name: never replace it.
     if (Esiste(destinazione)) {
-        c.MsgBox(testi::kSchemaGiaPresente + destinazione.string());
+        c.MsgBox(ConFile(testi::kSchemaGiaPresente, destinazione));
         return;
     }
-    if (!CreaNuovo(destinazione, contenuto)) {
-        c.MsgBox(testi::kSalvataggioFallito + destinazione.string());
+    if (const auto esito = ScriviAtomico(destinazione, contenuto, ModoScrittura::SoloNuovo); !esito) {
+        c.MsgBox(ConFile(testi::kSalvataggioFallito, destinazione, esito));
         return;
     }
     // An open list shows the new file at once.

@@ -2,6 +2,7 @@
 #include "files/Percorsi.h"
 
 #include <fcntl.h>
+#include <stdio.h>  // renameat2
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,14 +34,37 @@ std::string NomeCasuale() {
     return s;
 }
 
-bool ScriviTutto(int fd, std::string_view contenuto) {
+EsitoFile ScriviTutto(int fd, std::string_view contenuto) {
     while (!contenuto.empty()) {
         const auto n = ::write(fd, contenuto.data(), contenuto.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return EsitoFile::DaErrno();
+        if (n == 0) return {ENOSPC};
         contenuto.remove_prefix(static_cast<std::size_t>(n));
     }
-    return true;
+    return {};
+}
+
+// Moves the flushed temporary file to its name: a rename replaces, a no-replace rename (or, where the
+// file system has none, a hard link and the temporary name removed) never does.
+EsitoFile MettiAlPosto(const fs::path& temporaneo, const fs::path& destinazione, ModoScrittura modo) {
+    if (modo == ModoScrittura::Sostituisci)
+        return ::rename(temporaneo.c_str(), destinazione.c_str()) == 0 ? EsitoFile{} : EsitoFile::DaErrno();
+    if (::renameat2(AT_FDCWD, temporaneo.c_str(), AT_FDCWD, destinazione.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL && errno != ENOSYS) return EsitoFile::DaErrno();
+    if (::link(temporaneo.c_str(), destinazione.c_str()) != 0) return EsitoFile::DaErrno();
+    ::unlink(temporaneo.c_str());
+    return {};
+}
+
+// A file's new name is on the disk only once its folder is: flushed, errors ignored (some file systems
+// cannot flush a folder, and the file itself is already safe).
+void FlushCartella(const fs::path& cartella) {
+    const int fd = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // The player's files: the library folder, with the current puzzle, and the working picture.
@@ -82,62 +106,82 @@ fs::path Percorso(const Contesto& c, std::string_view relativo) {
     return Risolvi(DelGiocatore(relativo) ? c.cartellaGiocatore : fs::path(c.m.Cartella), relativo);
 }
 
-bool ScriviAtomico(const fs::path& destinazione, std::string_view contenuto) {
+EsitoFile ScriviAtomico(const fs::path& destinazione, std::string_view contenuto, ModoScrittura modo) {
     int fd = -1;
     fs::path temporaneo;
     for (int tentativo = 0; tentativo < 16 && fd < 0; ++tentativo) {
         temporaneo = destinazione.parent_path() /
                      ("." + destinazione.filename().string() + "." + NomeCasuale() + ".tmp");
         fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+        if (fd < 0 && errno != EEXIST) return EsitoFile::DaErrno();
     }
-    if (fd < 0) return false;
-    bool ok = ScriviTutto(fd, contenuto);
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0) return true;
-    ::unlink(temporaneo.c_str());
-    return false;
+    if (fd < 0) return {EEXIST};
+    EsitoFile esito = ScriviTutto(fd, contenuto);
+    if (esito && ::fsync(fd) != 0) esito = EsitoFile::DaErrno();
+    if (::close(fd) != 0 && esito) esito = EsitoFile::DaErrno();
+    if (esito) esito = MettiAlPosto(temporaneo, destinazione, modo);
+    if (!esito) {
+        ::unlink(temporaneo.c_str());
+        return esito;
+    }
+    FlushCartella(destinazione.parent_path());
+    return {};
 }
 
-int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dimensione) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limite) {
-        ::close(fd);
+int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dimensione, EsitoFile* esito) {
+    auto rifiuta = [&](EsitoFile e) {
+        if (esito != nullptr) *esito = e;
         return -1;
+    };
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return rifiuta(EsitoFile::DaErrno());
+    struct stat st {};
+    EsitoFile motivo;
+    if (::fstat(fd, &st) != 0)
+        motivo = EsitoFile::DaErrno();
+    else if (S_ISDIR(st.st_mode))
+        motivo = {EISDIR};
+    else if (!S_ISREG(st.st_mode))
+        motivo = {kNonFileNormale};
+    else if (st.st_size > limite)
+        motivo = {kTroppoGrande};
+    if (!motivo) {
+        ::close(fd);
+        return rifiuta(motivo);
     }
     dimensione = st.st_size;
+    if (esito != nullptr) *esito = {};
     return fd;
 }
 
-bool LeggiFile(const fs::path& file, std::string& contenuto, std::int64_t limite) {
+EsitoFile LeggiFile(const fs::path& file, std::string& contenuto, std::int64_t limite) {
     std::int64_t dimensione = 0;
-    const int fd = ApriFileNormale(file, limite, dimensione);
-    if (fd < 0) return false;
+    EsitoFile esito;
+    const int fd = ApriFileNormale(file, limite, dimensione, &esito);
+    if (fd < 0) return esito;
     // Read to the end, but never past the limit: the file may grow while it is read.
     std::string testo(static_cast<std::size_t>(dimensione), '\0');
     std::size_t letti = 0;
-    bool ok = true;
     for (;;) {
         if (letti == testo.size()) {
             if (static_cast<std::int64_t>(testo.size()) >= limite + 1) {
-                ok = false;
+                esito = {kTroppoGrande};
                 break;
             }
             testo.resize(std::min<std::size_t>(testo.size() + 4096, static_cast<std::size_t>(limite + 1)));
         }
         const auto n = ::read(fd, testo.data() + letti, testo.size() - letti);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
+        if (n < 0) esito = EsitoFile::DaErrno();
         if (n <= 0) break;
         letti += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (!ok || static_cast<std::int64_t>(letti) > limite) return false;
+    if (esito && static_cast<std::int64_t>(letti) > limite) esito = {kTroppoGrande};
+    if (!esito) return esito;
     testo.resize(letti);
     contenuto = std::move(testo);
-    return true;
+    return {};
 }
 
 }  // namespace tramelo

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/EsitoFile.h"
+
 namespace tramelo {
 
 struct Contesto;
@@ -30,15 +32,22 @@ std::filesystem::path Risolvi(const std::filesystem::path& cartella, std::string
 // The same against the context's folders: the player's files (schemi/..., FileTemp.jpg) in the player's
 // folder, every other name in the program folder Cartella.
 std::filesystem::path Percorso(const Contesto& c, std::string_view relativo);
+enum class ModoScrittura {
+    Sostituisci,  // the file is replaced whole
+    SoloNuovo,    // the file must not exist yet: an existing one (or a folder, a link) is an error, EEXIST
+};
 // Writes `contenuto` to `destinazione` through a new temporary file with an unpredictable name beside it
-// (created exclusively, never through a link) and a rename, so a failure never leaves a half-written
-// file. False (the old file untouched, no temporary file left) on any error, a full disk or a file-size
-// limit included.
-bool ScriviAtomico(const std::filesystem::path& destinazione, std::string_view contenuto);
+// (created exclusively, never through a link), flushed to the disk and then moved into place, and the
+// folder flushed after: after a crash or a power cut the file is either whole or as it was. On any error,
+// a full disk or a file-size limit included, the old file is untouched, no temporary file is left and the
+// error is returned.
+EsitoFile ScriviAtomico(const std::filesystem::path& destinazione, std::string_view contenuto,
+                        ModoScrittura modo = ModoScrittura::Sostituisci);
 // Opens a regular file for reading without blocking on a FIFO; -1 when it is not a regular file, cannot
-// be opened or is larger than `limite` bytes. `dimensione` gets its size.
-int ApriFileNormale(const std::filesystem::path& file, std::int64_t limite, std::int64_t& dimensione);
-// Reads a whole regular file of at most `limite` bytes; false otherwise or when it cannot be read.
-bool LeggiFile(const std::filesystem::path& file, std::string& contenuto, std::int64_t limite);
+// be opened or is larger than `limite` bytes, with the reason in `esito`. `dimensione` gets its size.
+int ApriFileNormale(const std::filesystem::path& file, std::int64_t limite, std::int64_t& dimensione,
+                    EsitoFile* esito = nullptr);
+// Reads a whole regular file of at most `limite` bytes; the reason when it cannot.
+EsitoFile LeggiFile(const std::filesystem::path& file, std::string& contenuto, std::int64_t limite);
 
 }  // namespace tramelo

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
 #include "files/Dizionario.h"
@@ -138,15 +139,15 @@ std::string DatiMancanti(Contesto& c) {
     std::string mancanti;
     const auto& indice = c.m.IndiceLunghezze;
     const bool indiceValido = IndiceUsabile(indice);
-    if (!indiceValido) mancanti += "\r" + Percorso(c, kFileIndice).string();
+    if (!indiceValido) mancanti += "\r" + RigaFile(Percorso(c, kFileIndice));
     ArchivioParole archivio;
     if (!archivio.Apri(Percorso(c, kFileArchivio)) || (indiceValido && archivio.NumRecord() < indice[15][1]))
-        mancanti += "\r" + Percorso(c, kFileArchivio).string();
+        mancanti += "\r" + RigaFile(Percorso(c, kFileArchivio));
     // A catalogue line the loader left empty (its caption was not capitals) is no picture to choose.
     const auto& tabella = c.m.TabellaImmagini;
     if (std::none_of(tabella.begin() + 1, tabella.begin() + 1 + std::max(c.m.NumImmagini, 0),
                      [](const auto& voce) { return !voce[1].empty(); }))
-        mancanti += "\r" + Percorso(c, kFileCatalogo).string();
+        mancanti += "\r" + RigaFile(Percorso(c, kFileCatalogo));
     return mancanti;
 }
 
@@ -369,8 +370,8 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
 
     // Written through a temporary file and a rename: a failure leaves the previous puzzle whole.
     const auto file = Percorso(c, kFileSchemaCorrente);
-    if (!ScriviAtomico(file, TestoSchema(schema))) {
-        c.MsgBox(testi::kSchemaNonScritto + file.string());
+    if (const auto esito = ScriviAtomico(file, TestoSchema(schema)); !esito) {
+        c.MsgBox(ConFile(testi::kSchemaNonScritto, file, esito));
         Ricarica(c);
         return EsitoChiusura::NonScritto;
     }
@@ -402,7 +403,7 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
 void NuovoSchema(Contesto& c) {
     const auto mancanti = DatiMancanti(c);
     if (!mancanti.empty()) {
-        c.MsgBox(testi::kDatiGeneratore + mancanti.substr(1));
+        c.MsgBox(testi::kDatiGeneratore + mancanti);
         return;
     }
     // Each retry starts over from the empty board; the busy flag holds until the last run ends.

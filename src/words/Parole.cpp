@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/Testo.h"
 #include "words/Linee.h"
@@ -29,7 +30,7 @@ void LocalizzaParole(Contesto& c) {
         if (const auto o = TrovaOccorrenza(m, parola, m.ParolaRovesciata))
             m.DirezioneParola[static_cast<std::size_t>(k)] = o->Codice();
         else
-            c.MsgBox(testi::kNonTrovata + parola);  // the word keeps the code it had
+            c.MsgBox(testi::kNonTrovata + DaLatin1(parola));  // the word keeps the code it had
     }
 }
 
@@ -43,7 +44,7 @@ void CercaParole(Contesto& c) {
         if (parola.empty()) continue;
         const auto o = TrovaOccorrenza(m, parola, m.ParolaRovesciata);
         if (!o) {
-            c.MsgBox(testi::kNonTrovata + parola);
+            c.MsgBox(testi::kNonTrovata + DaLatin1(parola));
             continue;
         }
         if (!soluzione) continue;

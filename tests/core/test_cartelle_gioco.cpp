@@ -53,9 +53,12 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
     i.radice.Scrivi("casa/.local/share/tramelo/FileTemp.jpg", "vecchio");  // a previous run's picture
     const auto impossibile = i.radice.percorso() / "casa/file/tramelo", sotto = i.prefisso / "tramelo";
     const std::pair<fs::path, std::string> casi[] = {
-        // the player's folder, how the message names it; no message: made on first start and used
-        {i.giocatore, ""},       {impossibile, impossibile.string()}, {i.dati, i.dati.string()},
-        {sotto, sotto.string()}, {"", "$XDG_DATA_HOME/tramelo"},
+        // the player's folder, how the message ends; no message: made on first start and used
+        {i.giocatore, ""},
+        {impossibile, " (una cartella del percorso è un file):\r" + impossibile.string()},
+        {i.dati, ":\r" + i.dati.string()},
+        {sotto, ":\r" + sotto.string()},
+        {"", ":\r$XDG_DATA_HOME/tramelo"},
     };
     for (const auto& [giocatore, nominata] : casi) {
         SCOPED_TRACE(nominata);

@@ -47,7 +47,7 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     fs::rename(d / "dizionari", d / "DIZIONARI");  // names in any case
     p.Carica(test::kTavolaAlfabeto, {});
     const auto& m = p.c.m;
-    EXPECT_EQ(p.piattaforma.Testi(), std::vector{testi::kDidascalieScartate + (d / kCat).string()});
+    EXPECT_EQ(p.piattaforma.Testi(), std::vector{testi::kDidascalieScartate + (":\r" + (d / kCat).string())});
     EXPECT_EQ(m.IndiceLunghezze[5], (std::array<std::int32_t, 2>{1, 50}));
     EXPECT_EQ(m.IndiceLunghezze[15], (std::array<std::int32_t, 2>{109, 109}));
     // One draw per picture, then one per short word, each over the whole range: a fixed clock, fixed orders.
@@ -63,20 +63,28 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     EXPECT_EQ(m.OrdineParoleCorte, corte);  // and p above 100 keeps p
 }
 
-// What the loader refuses: the file named in one message, its tables left empty, the puzzle still loaded.
+// What the loader refuses: the file named in one message with the reason, its tables left empty, the
+// puzzle still loaded.
 TEST(Dizionario, FileMancantiONonValidi) {
     auto corte15001 = test::ParoleCasuali(50, 1, 1);
     corte15001[6].resize(15001 - 50);
-    const std::pair<std::function<void(const CartellaProva&)>, std::vector<std::string>> casi[] = {
-        {[](auto& d) { fs::remove(d.percorso() / kCat); }, {kCat}},                 // catalogue missing
-        {Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {kIndice}},     // 10 lines
-        {Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }), {kIndice}},   // not a number
-        {Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }), {kIndice}},  // a gap between lengths
-        {[&](auto& d) { Dati(d, corte15001); }, {kIndice}},                         // over 15000 short words
-        {Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }), {kBbb}},           // shorter than the index
-        {Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }), {kBbb}},  // small letters
+    constexpr auto kNonEsiste = "il file non esiste", kNonValido = "contenuto non valido";
+    using Nominati = std::vector<std::pair<std::string, std::string>>;  // file, reason
+    const std::pair<std::function<void(const CartellaProva&)>, Nominati> casi[] = {
+        {[](auto& d) { fs::remove(d.percorso() / kCat); }, {{kCat, kNonEsiste}}},
+        {[](auto& d) { fs::remove(d.percorso() / kCat), fs::create_directory(d.percorso() / kCat); },
+         {{kCat, "è una cartella"}}},
+        {Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {{kIndice, kNonValido}}},  // 10 lines
+        {Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }),
+         {{kIndice, kNonValido}}},  // not a number
+        {Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }), {{kIndice, kNonValido}}},  // a gap
+        {[&](auto& d) { Dati(d, corte15001); }, {{kIndice, kNonValido}}},  // over 15000 short words
+        {Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }),
+         {{kBbb, kNonValido}}},  // shorter than the index
+        {Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }),
+         {{kBbb, kNonValido}}},  // small letters
         {[](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
-         {kCat, kIndice, kBbb}},  // all missing
+         {{kCat, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},  // all missing
     };
     for (const auto& [guasta, nominati] : casi) {
         test::Partita p;
@@ -84,11 +92,12 @@ TEST(Dizionario, FileMancantiONonValidi) {
         guasta(p.cartella);
         p.Carica(test::kTavolaAlfabeto, {});
         std::string atteso = testi::kDatiNuoviSchemi;
-        for (const auto& f : nominati) atteso += "\r" + (p.cartella.percorso() / f).string();
+        for (const auto& [f, motivo] : nominati)
+            atteso += "\r" + motivo + ": " + (p.cartella.percorso() / f).string();
         EXPECT_EQ(p.piattaforma.Testi(), std::vector<std::string>{atteso});
         const auto& m = p.c.m;
-        const bool senzaDizionario = nominati.back() != kCat;
-        EXPECT_EQ(m.NumImmagini, nominati.front() == kCat ? 0 : 30) << atteso;
+        const bool senzaDizionario = nominati.back().first != kCat;
+        EXPECT_EQ(m.NumImmagini, nominati.front().first == kCat ? 0 : 30) << atteso;
         EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100) << atteso;
         EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario) << atteso;
         EXPECT_EQ(m.Griglia[17], 'R' - 64) << atteso;

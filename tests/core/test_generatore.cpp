@@ -147,7 +147,7 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
              },
              {},
              {testi::kDatiGeneratore +
-              std::string("@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
+              std::string("\r@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
         };
     for (const auto& [nome, prepara, risposte, messaggi] : casi) {
         SCOPED_TRACE(nome);

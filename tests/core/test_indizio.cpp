@@ -58,7 +58,9 @@ TEST(Indizio, EstraeEMostraLImmagine) {
     p.Carica(test::kTavolaAlfabeto, {}, "", "002 00250");
     p.Carica(test::kTavolaAlfabeto, {}, "", "003 00040");
     EXPECT_EQ(i.Picture, (Figura{TipoFigura::File, 0, 0, temp, versione + 2}));
-    EXPECT_EQ(std::ranges::count(p.piattaforma.Testi(), testi::kFileTempNonScritto + temp), 1);
+    EXPECT_EQ(std::ranges::count(p.piattaforma.Testi(),
+                                 testi::kFileTempNonScritto + (" (è una cartella):\r" + temp)),
+              1);
     for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
         EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
 
@@ -96,7 +98,7 @@ TEST(Indizio, IngressiNonValidi) {
             testo ? p.cartella.Scrivi(file, *testo) : void(fs::remove(p.cartella.percorso() / file));
         p.Carica(std::vector<std::string>(10, "ZYXWVUTSRQPONMLKJI"), {}, "", riga);
 
-        const auto atteso = testi::kImmagineNonMostrata + (p.cartella.percorso() / file).string();
+        const auto atteso = testi::kImmagineNonMostrata + (":\r" + (p.cartella.percorso() / file).string());
         EXPECT_EQ(p.piattaforma.Testi(testi::kImmagineNonMostrata), std::vector<std::string>{atteso}) << nome;
         for (auto k : {kImmagineIndizio, kImmagineCredito}) {
             const auto &a = p.c.f.Image1[std::size_t(k)], &b = prima[std::size_t(k)];

@@ -135,25 +135,27 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
 
 TEST(Libreria, UnGuastoLasciaTuttoComEra) {
     // clang-format off
-    const std::tuple<Nomi, const char*, const char*, std::string, const char*, const char*> casi[] = {
-        // saved names, actions, `guasto`, the message, the file it names, the list state after
-        {{}, "!S", "schema.txt", testi::kSchemaMancante, "schema.txt", ""},  // no current puzzle to save
-        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, "schema_n_002.txt", ""},  // name taken
-        {k001, "!S", "", testi::kSalvataggioFallito, "schema_n_002.txt", ""},  // disk full
-        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", "C"},  // more left
-        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, "schema_n_001.txt", ""},  // none left
-        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, "schema.txt", "C"},  // cannot replace
-        {k001, "C!1", "", testi::kSostituzioneFallita, "schema.txt", "C"},  // disk full
-        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, "schema_n_001.txt", "X"},  // stuck
-        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "X"},  // names outside the list are ignored
+    const std::string kCartella = " (è una cartella):\r", kPieno = " (disco pieno):\r";
+    const std::tuple<Nomi, const char*, const char*, std::string, std::string, const char*, const char*> casi[] = {
+        // saved names, actions, `guasto`, the message, its reason, the file it names, the list state after
+        {{}, "!S", "schema.txt", testi::kSchemaMancante, kCartella, "schema.txt", ""},  // no current puzzle
+        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, ":\r", "schema_n_002.txt", ""},  // taken
+        {k001, "!S", "", testi::kSalvataggioFallito, kPieno, "schema_n_002.txt", ""},  // disk full
+        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, kCartella, "schema_n_001.txt", "C"},  // more left
+        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, kCartella, "schema_n_001.txt", ""},  // none left
+        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, kCartella, "schema.txt", "C"},  // cannot replace
+        {k001, "C!1", "", testi::kSostituzioneFallita, kPieno, "schema.txt", "C"},  // disk full
+        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, " (errore 39):\r", "schema_n_001.txt", "X"},
+        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "", "X"},  // names outside the list are ignored
     };
     // clang-format on
-    for (const auto& [salvati, azioni, guasto, messaggio, file, stato] : casi) {
+    for (const auto& [salvati, azioni, guasto, messaggio, motivo, file, stato] : casi) {
         SCOPED_TRACE(std::string(azioni) + " " + guasto);
         Libreria p(salvati);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
         p.Esegui(azioni, guasto);
-        EXPECT_EQ(p.Messaggi(), messaggio.empty() ? Nomi{} : Nomi{messaggio + (p.Schemi() / file).string()});
+        EXPECT_EQ(p.Messaggi(),
+                  messaggio.empty() ? Nomi{} : Nomi{messaggio + motivo + (p.Schemi() / file).string()});
         EXPECT_EQ(p.c.m.Parole[0], "CASA");
         EXPECT_EQ(p.Stato(), stato);
         EXPECT_TRUE(!fs::is_regular_file(p.Schemi() / "schema.txt") ||

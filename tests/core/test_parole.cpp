@@ -3,6 +3,7 @@
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
+#include "app/Messaggi.h"
 #include "words/Parole.h"
 
 using namespace tramelo;
@@ -49,7 +50,7 @@ TEST(Parole, DirezioniECelleDelleParole) {
     std::vector<std::string> mancanti;  // once from each search at the load
     for (int volta = 0; volta < 2; ++volta)
         for (const auto& c : casi)
-            if (std::get<3>(c) < 0) mancanti.push_back(" Non trovata " + std::string(std::get<1>(c)));
+            if (std::get<3>(c) < 0) mancanti.push_back(" Non trovata " + DaLatin1(std::get<1>(c)));  // UTF-8
     EXPECT_EQ(p.piattaforma.Testi(" Non trovata "), mancanti);
     EXPECT_EQ(p.c.f.Label1[1].Caption, "");
 

@@ -1,4 +1,4 @@
-// The Qt platform: message boxes in Latin-1 with exactly their buttons and answers; pictures decoded from
+// The Qt platform: message boxes in UTF-8 with exactly their buttons and answers; pictures decoded from
 // their bytes, the shipped ones included.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(Messaggi, TestoPulsantiERisposta) {
     // Text, buttons, the button pressed (none: the box is closed from its title bar), what the box shows (its
     // title, text and buttons) and the answer.
     const std::tuple<const char*, Pulsanti, const char*, QString, int> casi[] = {
-        {"pi\xF9 schemi", Pulsanti::Ok, "OK", "Tramelo|più schemi|OK", 1},
+        {"più schemi in /home/giò", Pulsanti::Ok, "OK", "Tramelo|più schemi in /home/giò|OK", 1},
         {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK",
          "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
         {"domanda", Pulsanti::OkAnnulla, "Annulla", "Tramelo|domanda|OK Annulla", 2},

@@ -2,6 +2,7 @@
 // the instructions and the file list, in that order from the bottom up.
 #include "app/qt/Disegno.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -236,7 +237,7 @@ void DisegnaListaFile(QPainter& p, const ListaFile& l, const Scala& s, int prima
         p.setPen(scelta ? kLuce : kInchiostro);
         const auto& nome = l.names[static_cast<std::size_t>(i)];
         p.drawText(riga.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
+                   QFile::decodeName(QByteArray(nome.data(), static_cast<qsizetype>(nome.size()))));
     }
     p.restore();
 }

@@ -30,7 +30,7 @@ std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, Pulsanti pu
     box->setWindowTitle(QStringLiteral("Tramelo"));
     box->setIcon(QMessageBox::NoIcon);
     box->setTextFormat(Qt::PlainText);
-    QString t = QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
+    QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
     box->setText(t);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
