@@ -115,7 +115,7 @@ void PreparaSchema(Contesto& c) {
         const auto i = static_cast<std::size_t>(k);
         auto& cella = f.Image1[i];
         cella.BorderStyle = 0;
-        if (m.Griglia[i] > 0 && m.Griglia[i] < 27) {
+        if (EUnaLettera(m.Griglia[i])) {
             cella.Visible = true;
             cella.Picture = FiguraTessera(3, m.Griglia[i]);
             m.Aspetto[i] = kAspettoNormale;

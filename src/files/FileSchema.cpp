@@ -19,7 +19,7 @@ LetturaSchema LeggiSchemaDaTesto(const std::string& testo) {
         for (int c = 0; c < kColonne; ++c) {
             const auto i = static_cast<std::size_t>(c);
             l.celle[static_cast<std::size_t>(r * kColonne + c)] =
-                i < riga.size() ? static_cast<unsigned char>(riga[i]) - 64 : 0;
+                i < riga.size() ? CodiceLettera(riga[i]) : 0;
         }
     }
     if (LeggiRiga(in, riga)) l.soluzione = UCase(Trim(riga));

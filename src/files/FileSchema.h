@@ -18,7 +18,7 @@ inline constexpr const char* kFineSchema = "/* fine schema n.001";
 struct LetturaSchema {
     bool aperto = false;              // false: the file could not be opened or read, for `esito`
     EsitoFile esito;
-    std::array<int, kCelle> celle{};  // character code - 64; 0 for a cell missing from a short row
+    std::array<int, kCelle> celle{};  // CodiceLettera of each character; 0 for a cell missing from a short row
     std::string soluzione;            // trimmed, upper case
     std::string rigaImmagine;         // the picture line as written
     std::vector<std::string> parole;  // trimmed, at most 40

@@ -12,6 +12,7 @@
 #include "files/Dizionario.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
+#include "words/Direzione.h"
 #include "words/Parole.h"
 
 namespace tramelo {
@@ -21,9 +22,31 @@ namespace {
 constexpr int kTentativiMassimi = 10000;
 constexpr int kLunghezzaPercorso = 17;
 
-// Row and column steps of the generator's directions, clockwise from east.
-constexpr int kPassoRiga[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-constexpr int kPassoColonna[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+// The generator's direction codes (steps in kPassiGeneratore).
+enum DirezioneGeneratore { kEst, kSudEst, kSud, kSudOvest, kOvest, kNordOvest, kNord, kNordEst };
+
+struct Intervallo {
+    int da, a;
+};
+
+// The tuning of the five phases: how the board is filled before the caption takes the cells left free.
+constexpr struct {
+    // Phase 1: rows from the top, each with a long word east or west that starts within a few columns
+    // of its edge. The count is drawn from 0..10 and raised to 5, so 5 rows are the most likely.
+    Intervallo righeLunghe{5, 10};
+    Intervallo lunghezzaRighe{10, 15};
+    int colonneDiPartenza = 4;
+    // Phase 2: one vertical word per column, from the top row down or from the bottom row up.
+    Intervallo lunghezzaColonne{7, 10};
+    // Phases 3 and 4: diagonals from the top and bottom rows (start columns 1..13, and the same moved 5
+    // to the right) and from the side columns (start rows 2..5), one length drawn for each start.
+    Intervallo lunghezzaDiagonali{6, 9};
+    int colonneDiagonali = 13;
+    Intervallo righeDiagonali{2, 5};
+    // Phase 5: short words until at most this many cells, drawn for each board, are free. A caption
+    // has at most 18 letters, so a board with more free cells cannot be closed.
+    Intervallo celleLibere{3, 18};
+} kFasi;
 
 enum class Esito { Fine, Riprova, Rifiutato };
 // Puzzles rejected by the check in one command before the generator gives up: data on which no puzzle
@@ -38,9 +61,9 @@ int Indice(int riga, int colonna) {
     return (riga - 1) * kColonne + colonna - 1;
 }
 
-// A cell can take a letter when it is free or already holds that letter.
+// The crossing rule: a cell can take a letter when it is free or already holds that letter.
 bool CellaCompatibile(int cella, char lettera) {
-    return cella == kCellaLibera || cella == static_cast<unsigned char>(lettera) - 64;
+    return cella == kCellaLibera || cella == CodiceLettera(lettera);
 }
 
 // The letters already on the path from one start cell in one direction, read once for many words.
@@ -53,11 +76,12 @@ class Sagoma {
     Sagoma() = default;
     Sagoma(const Module1& m, int riga, int colonna, int direzione) {
         std::size_t n = 0;
+        const Passo passo = kPassiGeneratore[static_cast<std::size_t>(direzione)];
         for (int r = riga, col = colonna; r >= 1 && r <= kRighe && col >= 1 && col <= kColonne;
-             r += kPassoRiga[direzione], col += kPassoColonna[direzione]) {
+             r += passo.riga, col += passo.colonna) {
             const int cella = m.Griglia[static_cast<std::size_t>(Indice(r, col))];
             if (cella != kCellaLibera)
-                fisse_[n++] = {static_cast<std::uint8_t>(spazio_), static_cast<char>(cella + 64)};
+                fisse_[n++] = {static_cast<std::uint8_t>(spazio_), static_cast<char>(cella)};
             ++spazio_;
         }
         fisse_[n] = {kOltre, 0};
@@ -65,14 +89,14 @@ class Sagoma {
     bool Ammette(std::string_view parola) const {
         if (parola.size() > spazio_) return false;
         for (const Fissa* f = fisse_.data(); f->posizione < parola.size(); ++f)
-            if (parola[f->posizione] != f->lettera) return false;
+            if (!CellaCompatibile(f->codice, parola[f->posizione])) return false;
         return true;
     }
 
   private:
     struct Fissa {
         std::uint8_t posizione;  // place along the path
-        char lettera;
+        char codice;             // the letter code the cell holds
     };
     static constexpr std::uint8_t kOltre = 0xFF;  // a place past any word
     std::size_t spazio_ = 0;                      // cells from the start cell to the edge of the board
@@ -151,85 +175,107 @@ std::string DatiMancanti(Contesto& c) {
     return mancanti;
 }
 
-// One run of the generator, from the empty board to the commit.
-Esito Genera(Contesto& c) {
-    auto& m = c.m;
-    auto& f = c.f;
-    const auto& indice = m.IndiceLunghezze;
+// A number drawn uniformly from da..a.
+int Estrai(Contesto& c, Intervallo v) {
+    return v.da + c.rnd.Intero(v.a - v.da + 1);
+}
 
+// The empty board and an empty list before the first word.
+void Azzera(Contesto& c) {
+    auto& m = c.m;
     m.CelleLibere = 0;
     m.NumImmagine = 0;
     m.SoluzioneNuova.clear();
     m.UltimaParola = -1;
     m.Griglia.fill(kCellaLibera);
-    f.List1.Clear();
+    c.f.List1.Clear();
     m.ParolaCorrente = {};
-    ArchivioParole archivio;
-    archivio.Apri(Percorso(c, kFileArchivio));
+}
 
-    // Phase 1: 5 to 10 long rows from the top, each word of 10 to 15 letters east or west.
-    int righeLunghe = c.rnd.Intero(11);
-    if (righeLunghe < 5) righeLunghe = 5;
-    for (int i = 1; i <= righeLunghe; ++i) {
-        m.Direzione = 0;
-        if (c.rnd.Intero(2) != 0) m.Direzione = 4;
+// Phase 1: a long word east or west on each of the first rows. False when the store offers no long
+// word that fits, after the message and with the current puzzle back.
+bool RigheLunghe(Contesto& c, ArchivioParole& archivio) {
+    auto& m = c.m;
+    const auto& indice = m.IndiceLunghezze;
+    const auto& lunghezze = kFasi.lunghezzaRighe;
+    const int righe = std::max(kFasi.righeLunghe.da, c.rnd.Intero(kFasi.righeLunghe.a + 1));
+    for (int riga = 1; riga <= righe; ++riga) {
+        m.Direzione = kEst;
+        if (c.rnd.Intero(2) != 0) m.Direzione = kOvest;
         for (int tentativi = 0;;) {
             m.Piazzata = 0;
-            EstraiParola(c, archivio, indice[10][0], indice[15][1]);
-            m.Riga = i;
-            m.Colonna = m.Direzione == 0 ? c.rnd.Intero(4) + 1 : 18 - c.rnd.Intero(4);
+            EstraiParola(c, archivio, indice[std::size_t(lunghezze.da)][0],
+                         indice[std::size_t(lunghezze.a)][1]);
+            m.Riga = riga;
+            const int scarto = c.rnd.Intero(kFasi.colonneDiPartenza);
+            m.Colonna = m.Direzione == kEst ? 1 + scarto : kColonne - scarto;
             InserisciParola(c);
             if (m.Piazzata != 0) break;
             if (++tentativi > kTentativiMassimi) {
-                // Only a word store without usable long words gets here: keep the current puzzle.
                 c.MsgBox(testi::kRigheLunghe);
                 Ricarica(c);
-                return Esito::Fine;
+                return false;
             }
         }
     }
-    f.Label1[1].Caption = testi::kAttendi;
+    return true;
+}
 
-    // Phase 2: one vertical word of 7 to 10 letters per column, north from row 10 or south from row 1.
+// Phase 2: one vertical word per column, north from the bottom row or south from the top one.
+void Colonne(Contesto& c, ArchivioParole& archivio) {
+    auto& m = c.m;
+    const auto& indice = m.IndiceLunghezze;
+    const auto& lunghezze = kFasi.lunghezzaColonne;
     for (int colonna = 1; colonna <= kColonne; ++colonna) {
-        m.Direzione = 6;
-        if (c.rnd.Intero(2) == 1) m.Direzione = 2;
-        const int riga = m.Direzione == 6 ? 10 : 1;
+        m.Direzione = kNord;
+        if (c.rnd.Intero(2) == 1) m.Direzione = kSud;
+        const int riga = m.Direzione == kNord ? kRighe : 1;
         // The column as it stands, read once for all its attempts.
         const Sagoma sagoma(m, riga, colonna, m.Direzione);
         for (int tentativi = 0;;) {
             m.Piazzata = 0;
-            EstraiParola(c, archivio, indice[7][0], indice[10][1]);
+            EstraiParola(c, archivio, indice[std::size_t(lunghezze.da)][0],
+                         indice[std::size_t(lunghezze.a)][1]);
             m.Colonna = colonna;
             m.Riga = riga;
             if (sagoma.Ammette(m.ParolaCorrente)) InserisciParola(c);
             if (m.Piazzata != 0 || ++tentativi > kTentativiMassimi) break;
         }
     }
-    f.Label1[1].Caption += "...";
-    c.piattaforma.Ridisegna();
+}
 
-    // Phase 3: diagonals of 6 to 9 letters from the top and bottom rows.
-    for (int i = 1; i <= 13; ++i) {
-        const int lunghezza = 6 + c.rnd.Intero(4);
-        const Prova prove[] = {{1, 1, i}, {5, 10, i + 5}, {3, 1, i + 5}, {7, 10, i}};
+// Phases 3 and 4: diagonals from the top and bottom rows, then from the side columns; for each start a
+// length is drawn and the first word of that length that fits one of the starts is placed.
+void Diagonali(Contesto& c, ArchivioParole& archivio) {
+    constexpr int kSpostamento = kColonne - kFasi.colonneDiagonali;  // the second start columns
+    for (int i = 1; i <= kFasi.colonneDiagonali; ++i) {
+        const int lunghezza = Estrai(c, kFasi.lunghezzaDiagonali);
+        const Prova prove[] = {{kSudEst, 1, i},
+                               {kNordOvest, kRighe, i + kSpostamento},
+                               {kSudOvest, 1, i + kSpostamento},
+                               {kNordEst, kRighe, i}};
         Scandisci(c, archivio, lunghezza, prove);
     }
-    // Phase 4: diagonals of 6 to 9 letters from the side columns.
-    for (int i = 2; i <= 5; ++i) {
-        const int lunghezza = 6 + c.rnd.Intero(4);
-        const Prova prove[] = {{1, i, 1}, {5, 11 - i, 18}, {3, i, 18}};
+}
+void DiagonaliDaiLati(Contesto& c, ArchivioParole& archivio) {
+    for (int i = kFasi.righeDiagonali.da; i <= kFasi.righeDiagonali.a; ++i) {
+        const int lunghezza = Estrai(c, kFasi.lunghezzaDiagonali);
+        const Prova prove[] = {
+            {kSudEst, i, 1}, {kNordOvest, kRighe + 1 - i, kColonne}, {kSudOvest, i, kColonne}};
         Scandisci(c, archivio, lunghezza, prove);
     }
-    f.Label1[1].Caption += "...";
-    c.piattaforma.Ridisegna();
+}
 
-    // Phase 5: short words into the free cells, from the bottom-right corner, until at most T are free.
+// Phase 5: short words into the free cells, from the bottom-right corner back, until at most a drawn
+// number of cells is free.
+void ParoleCorte(Contesto& c, ArchivioParole& archivio) {
+    auto& m = c.m;
+    auto& f = c.f;
     int obiettivo = 0;
     do {
-        obiettivo = c.rnd.Intero(19);
-    } while (obiettivo < 3);
-    const int ultimoCorto = indice[6][1];
+        obiettivo = c.rnd.Intero(kFasi.celleLibere.a + 1);
+    } while (obiettivo < kFasi.celleLibere.da);
+    const int ultimoCorto = m.IndiceLunghezze[6][1];
     for (int k = kCelle - 1; k >= 0; --k) {
         if (m.Griglia[static_cast<std::size_t>(k)] != kCellaLibera) continue;
         const int riga = k / kColonne + 1, colonna = k - (riga - 1) * kColonne + 1;
@@ -260,12 +306,12 @@ Esito Genera(Contesto& c) {
         m.CelleLibere = ContaLibere(c);
         if (m.CelleLibere <= obiettivo) break;
     }
-    archivio.Chiudi();
-    m.ParolaCorrente = {};  // it was a view into the store
-    if (m.CelleLibere > 18) return Chiedi(c, testi::kNonChiuso1);
+}
 
-    // The picture: the first in shuffled order whose caption has as many letters as the free cells
-    // (a catalogue line the loader left empty has no length field and is never taken).
+// The picture: the first in shuffled order whose caption has as many letters as the free cells (a
+// catalogue line the loader left empty has no length field and is never taken). False when none has.
+bool ScegliImmagine(Contesto& c) {
+    auto& m = c.m;
     m.CelleLibere = ContaLibere(c);
     m.SoluzioneNuova.clear();
     c.piattaforma.Ridisegna();
@@ -277,36 +323,59 @@ Esito Genera(Contesto& c) {
             m.SoluzioneNuova = m.TabellaImmagini[q][3];
         }
     }
-    if (m.NumImmagine == 0) return Chiedi(c, testi::kNonChiuso2);
-
+    if (m.NumImmagine == 0) return false;
     // The caption's letters fill the free cells in reading order.
     const auto& lettere = m.TabellaImmagini[static_cast<std::size_t>(m.NumImmagine)][2];
     std::size_t j = 0;
     for (auto& cella : m.Griglia)
-        if (cella == kCellaLibera) cella = static_cast<unsigned char>(lettere[j++]) - 64;
+        if (cella == kCellaLibera) cella = CodiceLettera(lettere[j++]);
+    return true;
+}
 
+// One run of the generator, from the empty board to the commit.
+Esito Genera(Contesto& c) {
+    auto& m = c.m;
+    auto& f = c.f;
+    Azzera(c);
+    ArchivioParole archivio;
+    archivio.Apri(Percorso(c, kFileArchivio));
+
+    if (!RigheLunghe(c, archivio)) return Esito::Fine;
+    f.Label1[1].Caption = testi::kAttendi;
+    Colonne(c, archivio);
+    f.Label1[1].Caption += "...";
+    c.piattaforma.Ridisegna();
+    Diagonali(c, archivio);
+    DiagonaliDaiLati(c, archivio);
+    f.Label1[1].Caption += "...";
+    c.piattaforma.Ridisegna();
+    ParoleCorte(c, archivio);
+    archivio.Chiudi();
+    m.ParolaCorrente = {};  // it was a view into the store
+
+    if (m.CelleLibere > kFasi.celleLibere.a) return Chiedi(c, testi::kNonChiuso1);
+    if (!ScegliImmagine(c)) return Chiedi(c, testi::kNonChiuso2);
     switch (ControllaElenco(f.List1.items)) {
-        case 3:
+        case EsitoElenco::Ripetuta:
             return Chiedi(c, testi::kNonChiuso3);
-        case 4:
+        case EsitoElenco::Contenuta:
             return Chiedi(c, testi::kNonChiuso4);
-        default:
+        case EsitoElenco::Valido:
             break;
     }
-
     return ChiudiSchema(c) == EsitoChiusura::Rifiutato ? Esito::Rifiutato : Esito::Fine;
 }
 
 }  // namespace
 
-int ControllaElenco(const std::vector<std::string>& voci) {
+EsitoElenco ControllaElenco(const std::vector<std::string>& voci) {
     for (std::size_t a = 0; a + 1 < voci.size(); ++a)
         for (std::size_t b = a + 1; b < voci.size(); ++b)
-            if (voci[a] == voci[b]) return 3;
+            if (voci[a] == voci[b]) return EsitoElenco::Ripetuta;
     for (std::size_t a = 0; a + 1 < voci.size(); ++a)
         for (std::size_t b = a + 1; b < voci.size(); ++b)
-            if (voci[a].find(voci[b]) != std::string::npos) return 4;
-    return 0;
+            if (voci[a].find(voci[b]) != std::string::npos) return EsitoElenco::Contenuta;
+    return EsitoElenco::Valido;
 }
 
 void InserisciParola(Contesto& c) {
@@ -325,7 +394,8 @@ void InserisciParola(Contesto& c) {
     // Room for the whole word. A straight path that starts and ends on the board stays on it, so the
     // last letter's cell answers both the room test of the word's rows (or, east and west, its
     // columns) and, on a diagonal, whether the path leaves the board on its side.
-    const int passoR = kPassoRiga[d], passoC = kPassoColonna[d];
+    const Passo passoDir = kPassiGeneratore[static_cast<std::size_t>(d)];
+    const int passoR = passoDir.riga, passoC = passoDir.colonna;
     const int rigaFine = r + (lunghezza - 1) * passoR, colonnaFine = col + (lunghezza - 1) * passoC;
     if (rigaFine < 1 || rigaFine > kRighe || colonnaFine < 1 || colonnaFine > kColonne) return;
 
@@ -337,13 +407,11 @@ void InserisciParola(Contesto& c) {
 
     // The word fits: VerificaPercorso compares it with the path and records it.
     for (int k = 0, i = inizio; k < lunghezza; ++k, i += passo)
-        m.Percorso[static_cast<std::size_t>(k)] =
-            static_cast<char>(m.Griglia[static_cast<std::size_t>(i)] + 64);
+        m.Percorso[static_cast<std::size_t>(k)] = CarattereDelCodice(m.Griglia[static_cast<std::size_t>(i)]);
     VerificaPercorso(c);
     if (m.Piazzata != 1) return;
     for (int k = 0, i = inizio; k < lunghezza; ++k, i += passo)
-        m.Griglia[static_cast<std::size_t>(i)] =
-            static_cast<unsigned char>(parola[static_cast<std::size_t>(k)]) - 64;
+        m.Griglia[static_cast<std::size_t>(i)] = CodiceLettera(parola[static_cast<std::size_t>(k)]);
 }
 
 void VerificaPercorso(Contesto& c) {
@@ -351,7 +419,7 @@ void VerificaPercorso(Contesto& c) {
     m.Piazzata = 0;
     for (int k = 0; k < m.LunghezzaCorrente; ++k) {
         const char cella = m.Percorso[static_cast<std::size_t>(k)];
-        if (cella != ' ' && cella != m.ParolaCorrente[static_cast<std::size_t>(k)]) return;
+        if (!CellaCompatibile(CodiceLettera(cella), m.ParolaCorrente[static_cast<std::size_t>(k)])) return;
     }
     m.Piazzata = 1;
     ++m.UltimaParola;
@@ -361,8 +429,7 @@ void VerificaPercorso(Contesto& c) {
 EsitoChiusura ChiudiSchema(Contesto& c) {
     auto& m = c.m;
     SchemaDaScrivere schema;
-    for (std::size_t k = 0; k < schema.celle.size(); ++k)
-        schema.celle[k] = static_cast<char>(m.Griglia[k] + 64);
+    for (std::size_t k = 0; k < schema.celle.size(); ++k) schema.celle[k] = CarattereDelCodice(m.Griglia[k]);
     schema.soluzione = m.SoluzioneNuova;
     schema.numImmagine = m.NumImmagine;
     schema.lunghezzaImmagine = m.TabellaImmagini[static_cast<std::size_t>(m.NumImmagine)][1];
@@ -391,7 +458,7 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
     std::string inAnello;
     for (std::size_t k = 0; k < kCelle; ++k)
         if (m.Aspetto[k] == kAspettoNormale && c.f.Image1[k].Visible)
-            inAnello += static_cast<char>(m.Griglia[k] + 64);
+            inAnello += CarattereDelCodice(m.Griglia[k]);
     if (static_cast<std::size_t>(anelli) == lettere.size() && inAnello == lettere) {
         Ricarica(c);
         return EsitoChiusura::Accettato;

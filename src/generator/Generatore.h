@@ -20,9 +20,13 @@ void InserisciParola(Contesto& c);
 // Compares Percorso with ParolaCorrente; on success appends the word to List1 (Piazzata = 1).
 void VerificaPercorso(Contesto& c);
 
-// The word-list checks of a finished board: 3 when a word is listed twice, 4 when a word occurs inside
-// a word listed before it, 0 when the list passes.
-int ControllaElenco(const std::vector<std::string>& voci);
+enum class EsitoElenco {
+    Valido,
+    Ripetuta,   // a word is listed twice: message (3)
+    Contenuta,  // a word occurs inside a word listed before it: message (4)
+};
+// The word-list checks of a finished board.
+EsitoElenco ControllaElenco(const std::vector<std::string>& voci);
 
 enum class EsitoChiusura { Accettato, Rifiutato, NonScritto };
 // Writes the generated board as the current puzzle, loads it, solves it and checks the rings.

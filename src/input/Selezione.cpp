@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Eventi.h"
+#include "words/Direzione.h"
 #include "words/Parole.h"
 
 namespace tramelo {
@@ -15,13 +16,11 @@ Figura TesseraNonSelezionata(const Module1& m, std::size_t i) {
     return FiguraTessera(m.Aspetto[i] == kAspettoTrovata ? 1 : 3, m.Griglia[i]);
 }
 
-bool Avanti(int codice) {
-    return codice >= 1 && codice <= 4;
+// The step from the lowest-numbered cell of a run along an axis (a play code folded to 0..3): of the
+// axis' two directions, the one that moves on in board order.
+Passo PassoDellAsse(int asse) {
+    return PassoDiGioco(InAvanti(asse) ? asse : Opposta(asse));
 }
-
-// Walk step from the lowest cell of a run, per axis (direction code modulo 4).
-constexpr int kPassoRiga[4] = {+1, 0, +1, +1};
-constexpr int kPassoColonna[4] = {-1, +1, +1, 0};
 
 int Celle(const Module1& m) {
     return m.NumRighe * m.NumColonne < kCelle ? m.NumRighe * m.NumColonne : kCelle;
@@ -66,14 +65,14 @@ void ControllaSelezione(Contesto& c) {
     for (int k = 0; k < Celle(m); ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (c.f.Image1[i].Visible && c.f.Image1[i].BorderStyle == 1)
-            m.Selezione += static_cast<char>(64 + m.Griglia[i]);
+            m.Selezione += CarattereDelCodice(m.Griglia[i]);
     }
     const auto& s = m.Selezione;
     for (int w = 0; w < m.NumParole && w < kMaxParole; ++w) {
         const auto& parola = m.Parole[static_cast<std::size_t>(w)];
         if (parola.size() != s.size() || parola.empty()) continue;
         // A backward word reads reversed in board order.
-        const bool uguale = Avanti(m.DirezioneParola[static_cast<std::size_t>(w)])
+        const bool uguale = InAvanti(m.DirezioneParola[static_cast<std::size_t>(w)])
                                 ? parola == s
                                 : std::equal(parola.rbegin(), parola.rend(), s.begin());
         if (!uguale) continue;
@@ -92,16 +91,17 @@ void VerificaAllineamento(Contesto& c, int NumParola) {
     if (PrimaCella < 0) return;  // an earlier word of the same letters has just taken the selection
 
     const int codice = m.DirezioneParola[static_cast<std::size_t>(NumParola)];
-    m.Direzione = codice >= 0 && codice < 4 ? codice : codice - 4;
+    m.Direzione = codice >= 0 && codice < 4 ? codice : codice - 4;  // the axis
     if (m.Direzione < 0 || m.Direzione > 3) return;
+    const Passo passo = PassoDellAsse(m.Direzione);
     m.Riga = PrimaCella / m.NumColonne;
     m.Colonna = PrimaCella - m.NumColonne * m.Riga;
     m.LunghezzaParola = static_cast<int>(m.Parole[static_cast<std::size_t>(NumParola)].size());
 
     int UltimaCella = PrimaCella;
     for (int t = 0; t < m.LunghezzaParola; ++t) {
-        const int r = m.Riga + t * kPassoRiga[m.Direzione];
-        const int col = m.Colonna + t * kPassoColonna[m.Direzione];
+        const int r = m.Riga + t * passo.riga;
+        const int col = m.Colonna + t * passo.colonna;
         // The run never continues past an edge onto the next row or column.
         if (r < 0 || r >= m.NumRighe || col < 0 || col >= m.NumColonne) return;
         const int k = r * m.NumColonne + col;

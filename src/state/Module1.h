@@ -15,8 +15,19 @@ inline constexpr int kMaxParole = 40;
 inline constexpr int kMaxImmagini = 600;
 inline constexpr int kMaxParoleCorte = 15000;
 
-// Letter code of a free cell while a puzzle is being generated: the code a blank gets (' ' - 64).
-inline constexpr int kCellaLibera = ' ' - 64;
+// Letter codes: a character's code minus 64, so 1..26 for A..Z; any other code is not a letter.
+constexpr int CodiceLettera(char carattere) {
+    return static_cast<unsigned char>(carattere) - 64;
+}
+constexpr char CarattereDelCodice(int codice) {
+    return static_cast<char>(codice + 64);
+}
+constexpr bool EUnaLettera(int codice) {
+    return codice >= 1 && codice <= 26;
+}
+
+// Letter code of a free cell while a puzzle is being generated: the code a blank gets.
+inline constexpr int kCellaLibera = CodiceLettera(' ');
 
 // Tile looks recorded in Aspetto.
 inline constexpr int kAspettoNessuno = 0;

@@ -5,31 +5,36 @@
 #include <string>
 
 #include "files/Testo.h"
+#include "words/Direzione.h"
 
 namespace tramelo {
 
 namespace {
 
-LineaGriglia Traccia(int riga, int colonna, int passoRiga, int passoColonna, int avanti, int indietro) {
+// The line from a cell to the edge along a play direction; a word read backwards along it gets the
+// opposite code.
+LineaGriglia Traccia(int riga, int colonna, int codice) {
     LineaGriglia l;
-    l.codiceAvanti = avanti;
-    l.codiceIndietro = indietro;
+    l.codiceAvanti = codice;
+    l.codiceIndietro = Opposta(codice);
+    const Passo passo = PassoDiGioco(codice);
     for (; riga >= 0 && riga < kRighe && colonna >= 0 && colonna < kColonne;
-         riga += passoRiga, colonna += passoColonna)
+         riga += passo.riga, colonna += passo.colonna)
         l.celle.push_back(riga * kColonne + colonna);
     return l;
 }
 
 std::vector<LineaGriglia> CostruisciLinee() {
+    constexpr int kSuADestra = 0, kADestra = 1, kGiuADestra = 2, kGiu = 3;
     std::vector<LineaGriglia> linee;
-    for (int r = 0; r < kRighe; ++r) linee.push_back(Traccia(r, 0, 0, +1, 1, 5));
-    for (int c = 0; c < kColonne; ++c) linee.push_back(Traccia(0, c, +1, 0, 3, 7));
+    for (int r = 0; r < kRighe; ++r) linee.push_back(Traccia(r, 0, kADestra));
+    for (int c = 0; c < kColonne; ++c) linee.push_back(Traccia(0, c, kGiu));
     for (int s = 0; s <= kRighe - 1 + kColonne - 1; ++s) {
         const int r0 = std::min(s, kRighe - 1);
-        linee.push_back(Traccia(r0, s - r0, -1, +1, 0, 4));
+        linee.push_back(Traccia(r0, s - r0, kSuADestra));
     }
-    for (int c = 0; c < kColonne; ++c) linee.push_back(Traccia(0, c, +1, +1, 2, 6));
-    for (int r = 0; r < kRighe; ++r) linee.push_back(Traccia(r, 0, +1, +1, 2, 6));
+    for (int c = 0; c < kColonne; ++c) linee.push_back(Traccia(0, c, kGiuADestra));
+    for (int r = 0; r < kRighe; ++r) linee.push_back(Traccia(r, 0, kGiuADestra));
     return linee;
 }
 
@@ -41,7 +46,7 @@ std::optional<std::size_t> Cerca(const Module1& m, const LineaGriglia& l, std::s
         bool uguale = true;
         for (std::size_t j = 0; j < lunghezza && uguale; ++j) {
             const int codice = m.Griglia[static_cast<std::size_t>(l.celle[p + j])];
-            uguale = codice >= 1 && codice <= 26 && static_cast<unsigned char>(parola[j]) == 64 + codice;
+            uguale = EUnaLettera(codice) && CodiceLettera(parola[j]) == codice;
         }
         if (uguale) return p;
     }

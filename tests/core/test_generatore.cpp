@@ -67,15 +67,14 @@ TEST(InserisciParola, SpazioEIncroci) {
 }
 
 TEST(NuovoSchema, ControlliDellElenco) {
-    const std::pair<std::vector<std::string>, int> casi[] = {
-        {{"CASALE", "SALE"}, 4},          // SALE inside an entry before it
-        {{"CASA", "CASALE"}, 0},          // inside an entry after it passes
-        {{"CASA", "CASA"}, 3},            // a repeat
-        {{"CASALE", "SALE", "SALE"}, 3},  // repeats are checked first
-        {{}, 0},
+    const std::tuple<const char*, std::vector<std::string>, EsitoElenco> casi[] = {
+        {"una voce dentro una voce precedente", {"CASALE", "SALE"}, EsitoElenco::Contenuta},
+        {"dentro una voce che la segue", {"CASA", "CASALE"}, EsitoElenco::Valido},
+        {"una voce ripetuta", {"CASA", "CASA"}, EsitoElenco::Ripetuta},
+        {"le ripetizioni prima", {"CASALE", "SALE", "SALE"}, EsitoElenco::Ripetuta},
+        {"elenco vuoto", {}, EsitoElenco::Valido},
     };
-    for (const auto& [parole, messaggio] : casi)
-        EXPECT_EQ(ControllaElenco(parole), messaggio) << parole.size();
+    for (const auto& [nome, parole, esito] : casi) EXPECT_EQ(ControllaElenco(parole), esito) << nome;
 }
 
 // Fixed clocks on a small store of random words: the exact puzzle files, checked once by hand against
