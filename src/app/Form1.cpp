@@ -30,16 +30,17 @@ Etichetta EtichettaTesto(float left, float top, float w, float h, const char* ca
 }  // namespace
 
 Form1::Form1() {
-    for (int k = 0; k < 180; ++k) {
+    for (int k = 0; k < kCelle; ++k) {
         auto& cella = Image1[static_cast<std::size_t>(k)];
-        cella.Left = 288.0f + 384.0f * static_cast<float>(k % 18);
-        cella.Top = 192.0f + 384.0f * static_cast<float>(k / 18);
-        cella.Width = cella.Height = 384;
+        cella.Left = SinistraCella(k);
+        cella.Top = AltoCella(k);
+        cella.Width = cella.Height = kLatoCella;
         cella.Visible = false;
     }
     Image1[kImmagineIndizio] = {7440, 324, 3156, 2376, true, 1, false, {}};
     Image1[kImmagineBanner] = {7440, 3480, 3420, 660, true, 1, true, FiguraRisorsa(TipoFigura::Banner)};
-    Image1[kImmagineIstruzioni] = {960, 240, 7296, 3540, false, 1, false, FiguraRisorsa(TipoFigura::Istruzioni)};
+    Image1[kImmagineIstruzioni] = {960,   240, 7296,  3540,
+                                   false, 1,   false, FiguraRisorsa(TipoFigura::Istruzioni)};
     Image1[kImmagineCredito] = {7476, 372, 960, 144, true, 0, false, FiguraRisorsa(TipoFigura::Credito)};
 
     Label1[0] = EtichettaTesto(180, 96, 7140, 4020, " ", 7.8f);
@@ -64,7 +65,7 @@ Form1::Form1() {
         e.BackOpaque = true;
     }
 
-    for (int n = 0; n < 20; ++n) Ring(n).Left = 288.0f + 384.0f * static_cast<float>(n);
+    for (int n = 0; n < 20; ++n) Ring(n).Left = SinistraCella(n);
 
     List1.Left = 1080, List1.Top = 4320, List1.Width = 492, List1.Height = 48;
     File1.Left = 5640, File1.Top = 0, File1.Width = 3132, File1.Height = 2844;

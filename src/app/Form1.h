@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "state/Module1.h"
+
 namespace tramelo {
 
 struct Colore {
@@ -26,9 +28,9 @@ enum class Carattere { CourierNew, TimesNewRoman, MsSansSerif };
 // What an image control shows.
 enum class TipoFigura {
     Nessuna,
-    Tessera,      // a letter tile: lista 1 found, 2 selected, 3 plain; indice 1..26
-    File,         // a picture loaded from `file`; `versione` changes at every load
-    Banner,       // fixed resources of the window
+    Tessera,  // a letter tile: lista 1 found, 2 selected, 3 plain; indice 1..26
+    File,     // a picture loaded from `file`; `versione` changes at every load
+    Banner,   // fixed resources of the window
     Istruzioni,
     Credito,
 };
@@ -132,16 +134,27 @@ struct Form1 {
 
     // The eight menu entries left to right.
     std::array<Menu*, 8> Menus() {
-        return {&mnuRicomincia, &mnuSoluzione,   &mnuNS,          &mnuIstruzioni,
+        return {&mnuRicomincia, &mnuSoluzione,   &mnuNS,           &mnuIstruzioni,
                 &mnuStampare,   &mnuSalvaSchema, &mnuCaricaSchema, &mnuCancellaSchema};
     }
 
-    Form1();  // the design-time layout
+    Form1();             // the design-time layout
     Forma& Ring(int n);  // Shape1(n), creating rings up to n as needed
 };
 
 // Indices of the picture holders of Image1.
-inline constexpr int kImmagineIndizio = 180;
+// The board's tiles at design time: cell k (row k / 18, column k % 18) is a square of kLatoCella twips
+// whose top-left corner lies kMargineSinistro + kLatoCella·column, kMargineAlto + kLatoCella·row
+// from the client area's; Image1(0..179) are the cells.
+inline constexpr float kLatoCella = 384, kMargineSinistro = 288, kMargineAlto = 192;
+constexpr float SinistraCella(int k) {
+    return kMargineSinistro + kLatoCella * static_cast<float>(k % kColonne);
+}
+constexpr float AltoCella(int k) {
+    return kMargineAlto + kLatoCella * static_cast<float>(k / kColonne);
+}
+
+inline constexpr int kImmagineIndizio = kCelle;
 inline constexpr int kImmagineBanner = 181;
 inline constexpr int kImmagineIstruzioni = 182;
 inline constexpr int kImmagineCredito = 183;

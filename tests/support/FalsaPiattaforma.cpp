@@ -137,13 +137,15 @@ void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<
 }
 
 std::pair<float, float> PuntoLinea(int k) {
-    return {288.0f + 384.0f * float(k % 18) + 16, 192.0f + 384.0f * float(k / 18) + 16};
+    return {SinistraCella(k) + 16, AltoCella(k) + 16};
 }
 
 std::vector<int> CelleAnellate(const Form1& f) {
     std::vector<int> celle;
     for (const auto& s : f.Shape1)
-        if (s.Visible) celle.push_back(int((s.Top - 192) / 384) * 18 + int((s.Left - 288) / 384));
+        if (s.Visible)
+            celle.push_back(int((s.Top - kMargineAlto) / kLatoCella) * kColonne +
+                            int((s.Left - kMargineSinistro) / kLatoCella));
     return celle;
 }
 

@@ -281,7 +281,7 @@ int ImmagineSotto(const Form1& f, const Scala& s, QPointF punto) {
         return im.Visible && s.Rett(im.Left, im.Top, im.Width, im.Height).contains(punto);
     };
     if (dentro(kImmagineIstruzioni)) return kImmagineIstruzioni;
-    for (int k = 0; k < 180; ++k)
+    for (int k = 0; k < kCelle; ++k)
         if (dentro(k)) return k;
     for (int k : {kImmagineCredito, kImmagineIndizio, kImmagineBanner})
         if (dentro(k)) return k;
@@ -302,7 +302,7 @@ void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagi
         Bordo3D(p, r.adjusted(4, 4, -4, -4), kOmbra, kLuce, 1);
     }
 
-    for (int k = 0; k < 180; ++k) {
+    for (int k = 0; k < kCelle; ++k) {
         const auto& cella = f.Image1[static_cast<std::size_t>(k)];
         if (!cella.Visible || cella.Picture.tipo != TipoFigura::Tessera) continue;
         DisegnaTessera(p, s.Rett(cella.Left, cella.Top, cella.Width, cella.Height), cella.Picture.lista,
