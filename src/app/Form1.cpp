@@ -37,11 +37,10 @@ Form1::Form1() {
         cella.Width = cella.Height = kLatoCella;
         cella.Visible = false;
     }
-    Image1[kImmagineIndizio] = {7440, 324, 3156, 2376, true, 1, false, {}};
-    Image1[kImmagineBanner] = {7440, 3480, 3420, 660, true, 1, true, FiguraRisorsa(TipoFigura::Banner)};
-    Image1[kImmagineIstruzioni] = {960,   240, 7296,  3540,
-                                   false, 1,   false, FiguraRisorsa(TipoFigura::Istruzioni)};
-    Image1[kImmagineCredito] = {7476, 372, 960, 144, true, 0, false, FiguraRisorsa(TipoFigura::Credito)};
+    Image1[kImmagineIndizio] = {7440, 324, 3156, 2376, true, 1, {}};
+    Image1[kImmagineBanner] = {7440, 3480, 3420, 660, true, 1, FiguraRisorsa(TipoFigura::Banner)};
+    Image1[kImmagineIstruzioni] = {960, 240, 7296, 3540, false, 1, FiguraRisorsa(TipoFigura::Istruzioni)};
+    Image1[kImmagineCredito] = {7476, 372, 960, 144, true, 0, FiguraRisorsa(TipoFigura::Credito)};
 
     Label1[0] = EtichettaTesto(180, 96, 7140, 4020, " ", 7.8f);
     Label1[0].Font = Carattere::MsSansSerif;

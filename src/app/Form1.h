@@ -59,7 +59,6 @@ struct Immagine {
     float Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
     int BorderStyle = 0;   // 1 = thin frame; on a board cell it means "selected"
-    bool Stretch = false;  // false: the control takes the size of its picture plus the border
     Figura Picture;
 };
 
@@ -97,7 +96,6 @@ struct ListaOrdinata {
     void AddItem(const std::string& s);
     void Clear() { items.clear(); }
     int ListCount() const { return static_cast<int>(items.size()); }
-    const std::string& List(int i) const { return items.at(static_cast<std::size_t>(i)); }
 };
 
 // A file list box: the names (no folder) of the files of `Path` that match `Pattern`, sorted.

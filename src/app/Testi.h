@@ -6,7 +6,6 @@
 namespace tramelo::testi {
 
 // Window and menu captions.
-inline constexpr const char* kTitolo = "Tramelo";
 inline constexpr const char* kParole = "PAROLE";
 inline constexpr const char* kRicomincia = "Ricomincia";
 inline constexpr const char* kSoluzione = "Soluzione";
