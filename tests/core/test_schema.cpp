@@ -23,33 +23,68 @@ std::string Testo(std::vector<std::string> righe, const std::vector<std::string>
 
 }  // namespace
 
-// Each row a puzzle text and what the reader makes of it: cells 0..3 and 18..21 as codes, the solution,
-// the picture line, the number of words and the first three.
+// Each row a puzzle text and what the reader makes of it: cells 0..3 and 18..21 as letters ("." for a
+// cell that is not a letter, so hidden), the solution, the picture line and the words.
 TEST(LetturaSchema, RegoleDelLettore) {
-    const std::pair<std::string, std::string> casi[] = {
-        // blank, dot and small letter: hidden cells
-        {Testo({"A .bCDEFGHIJKLMNOP"}), "1 -32 -18 34 19 20 21 22 |X|000 00000|0:"},
-        // longer than 18: the rest ignored; shorter: the missing cells hidden
-        {Testo({"ABCDEFGHIJKLMNOPQRZZZZ"}), "1 2 3 4 19 20 21 22 |X|000 00000|0:"},
-        {Testo({"ABC"}), "1 2 3 0 19 20 21 22 |X|000 00000|0:"},
-        // solution trimmed and in capitals, the picture line as it is
-        {test::TestoSchema(kTavola, "  la torre di pisa ", "007  2345", {}),
-         "1 2 3 4 19 20 21 22 |LA TORRE DI PISA|007  2345|0:"},
-        // words trimmed, a blank line an empty word
-        {Testo({}, {"  CASA ", "   ", "/"}), "1 2 3 4 19 20 21 22 |X|000 00000|3:CASA,,/,"},
-        // blanks before /* end the list; 40 words at most
-        {Testo({}, {"UNO", "  /* altro", "DUE"}), "1 2 3 4 19 20 21 22 |X|000 00000|1:UNO,"},
-        {Testo({}, std::vector<std::string>(41, "P")), "1 2 3 4 19 20 21 22 |X|000 00000|40:P,P,P,"},
-        {"ABCDEFGHIJKLMNOPQR\nSTUVWXYZABCDEFGHIJ\n\n\n\n\n\n\n\n\nsole\n001 00100\nCASA\nDUE",
-         "1 2 3 4 19 20 21 22 |SOLE|001 00100|2:CASA,DUE,"},  // LF line ends; the file's end ends the list
+    struct Caso {
+        const char* nome;
+        std::string testo;
+        std::string celle, soluzione, rigaImmagine;
+        std::vector<std::string> parole;
     };
-    for (const auto& [testo, atteso] : casi) {
-        const auto l = LeggiSchemaDaTesto(testo);
-        std::string r;
-        for (std::size_t k : {0, 1, 2, 3, 18, 19, 20, 21}) r += std::to_string(l.celle[k]) + " ";
-        r += "|" + l.soluzione + "|" + l.rigaImmagine + "|" + std::to_string(l.parole.size()) + ":";
-        for (std::size_t w = 0; w < std::min<std::size_t>(3, l.parole.size()); ++w) r += l.parole[w] + ",";
-        EXPECT_EQ(r, atteso) << testo.substr(0, 60);
+    const std::vector<std::string> kQuaranta(40, "P");
+    const Caso casi[] = {
+        {"blank, dot and small letter: hidden cells",
+         Testo({"A .bCDEFGHIJKLMNOP"}),
+         "A... STUV",
+         "X",
+         "000 00000",
+         {}},
+        {"a row longer than 18: the rest ignored",
+         Testo({"ABCDEFGHIJKLMNOPQRZZZZ"}),
+         "ABCD STUV",
+         "X",
+         "000 00000",
+         {}},
+        {"a shorter row: the missing cells hidden", Testo({"ABC"}), "ABC. STUV", "X", "000 00000", {}},
+        {"solution trimmed and in capitals, the picture line as it is",
+         test::TestoSchema(kTavola, "  la torre di pisa ", "007  2345", {}),
+         "ABCD STUV",
+         "LA TORRE DI PISA",
+         "007  2345",
+         {}},
+        {"words trimmed, a blank line an empty word",
+         Testo({}, {"  CASA ", "   ", "/"}),
+         "ABCD STUV",
+         "X",
+         "000 00000",
+         {"CASA", "", "/"}},
+        {"blanks before /* end the list",
+         Testo({}, {"UNO", "  /* altro", "DUE"}),
+         "ABCD STUV",
+         "X",
+         "000 00000",
+         {"UNO"}},
+        {"40 words at most", Testo({}, std::vector<std::string>(41, "P")), "ABCD STUV", "X", "000 00000",
+         kQuaranta},
+        {"LF line ends; the file's end ends the list",
+         "ABCDEFGHIJKLMNOPQR\nSTUVWXYZABCDEFGHIJ\n\n\n\n\n\n\n\n\nsole\n001 00100\nCASA\nDUE",
+         "ABCD STUV",
+         "SOLE",
+         "001 00100",
+         {"CASA", "DUE"}},
+    };
+    for (const auto& caso : casi) {
+        const auto l = LeggiSchemaDaTesto(caso.testo);
+        auto lettera = [&](std::size_t k) {
+            return EUnaLettera(l.celle[k]) ? CarattereDelCodice(l.celle[k]) : '.';
+        };
+        const std::string celle = {lettera(0),  lettera(1),  lettera(2),  lettera(3), ' ',
+                                   lettera(18), lettera(19), lettera(20), lettera(21)};
+        EXPECT_EQ(celle, caso.celle) << caso.nome;
+        EXPECT_EQ(l.soluzione, caso.soluzione) << caso.nome;
+        EXPECT_EQ(l.rigaImmagine, caso.rigaImmagine) << caso.nome;
+        EXPECT_EQ(l.parole, caso.parole) << caso.nome;
     }
 }
 
