@@ -1,8 +1,6 @@
 // The menu commands of the window and the busy rule.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
 #include "app/Testi.h"
@@ -65,15 +63,4 @@ TEST(Comandi, RegolaOccupato) {
     EXPECT_EQ(stato(), prima);
     EXPECT_EQ(p.piattaforma.stampe + p.piattaforma.messaggi.size(), 0u);
     EXPECT_FALSE(std::filesystem::exists(p.cartella.percorso() / "schemi/schema_n_001.txt"));
-}
-
-// Five word labels under the heading in the first column, then seven a column, on the same rows.
-TEST(Comandi, EtichetteDelleParole) {
-    const auto& l = Form1().Label2;
-    std::set<std::pair<float, float>> posti;
-    for (const auto& e : l) posti.insert({e.Left, e.Top});
-    EXPECT_EQ(posti.size(), std::size_t(kMaxParole));
-    EXPECT_EQ(std::make_tuple(l[4].Left, l[0].Top, l[5].Top),
-              std::make_tuple(l[0].Left, l[7].Top, l[12].Top));
-    EXPECT_NE(l[5].Left, l[4].Left);
 }
