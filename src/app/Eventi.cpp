@@ -4,6 +4,7 @@
 #include "app/Testi.h"
 #include "board/Schema.h"
 #include "generator/Generatore.h"
+#include "input/Selezione.h"
 #include "words/Parole.h"
 
 namespace tramelo {
@@ -20,6 +21,9 @@ void mnuRicomincia_Click(Contesto& c) {
 
 void mnuSoluzione_Click(Contesto& c) {
     if (c.m.Occupato == 1) return;
+    // A pending selection would be marked found with the first word, and a solution letter in it would
+    // lose its ring: drop it, so that the rings spell the solution.
+    Deseleziona(c);
     c.m.ModoSoluzione = 1;
     CercaParole(c);
     c.m.ModoSoluzione = 0;
