@@ -51,7 +51,9 @@ int Risposta(QMessageBox& box) {
 }
 
 int PiattaformaQt::MsgBox(const std::string& testo, Pulsanti pulsanti) {
-    auto box = CreaMessaggio(testo, pulsanti, finestra_);
+    // A box over a window not yet shown would sit over where that window is not: at the screen's corner.
+    QWidget* sopra = finestra_ != nullptr && finestra_->isVisible() ? finestra_ : nullptr;
+    auto box = CreaMessaggio(testo, pulsanti, sopra);
     box->exec();
     return Risposta(*box);
 }

@@ -23,6 +23,7 @@ class PiattaformaQt : public Piattaforma {
     explicit PiattaformaQt(ImmaginiQt& immagini) : immagini_(immagini) {}
     void ImpostaFinestra(FinestraTramelo* finestra) { finestra_ = finestra; }
 
+    // Over the game window once it shows; before, centred on the screen.
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
     double Timer() override;
     double TwipsPerPixelX() override;
