@@ -115,8 +115,11 @@ struct Menu {
 
 struct Form1 {
     std::string Caption = "Tramelo";
-    // Client area and position, in twips.
+    // The window's position (its frame's top-left corner) and its client area on the screen, in twips.
     float Left = 0, Top = 0, Width = 11088, Height = 5844;
+    // The client area in the controls' units: Width and Height, unless the layout is too large for the
+    // screen and is drawn shrunk by Width / ScaleWidth (the same fraction both ways).
+    float ScaleWidth = 11088, ScaleHeight = 5844;
     Colore BackColor = kGrigioChiaro;
 
     std::array<Immagine, 184> Image1{};

@@ -257,6 +257,11 @@ int Scala::PixelFont(float punti) const {
     return std::max(1, static_cast<int>(std::lround(punti * (1440.0 / tppY) / 72.0)));
 }
 
+Scala Scala::DelModello(const Form1& f, double tppX, double tppY) {
+    if (f.Width <= 0 || f.Height <= 0 || f.ScaleWidth <= 0 || f.ScaleHeight <= 0) return {tppX, tppY, 1};
+    return {tppX * f.ScaleWidth / f.Width, tppY * f.ScaleHeight / f.Height, f.Width / f.ScaleWidth};
+}
+
 double AltezzaVoceFile(const Scala& s) {
     return std::ceil(QFontMetricsF(Font(Carattere::MsSansSerif, s.PixelFont(8.25f), false)).height()) + 2;
 }
@@ -315,7 +320,8 @@ void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagi
         if (im.Picture.tipo == TipoFigura::File) {
             const QImage& img = immagini.Immagine(im.Picture);
             if (!img.isNull()) {
-                const QRectF dentro(r.left() + 2, r.top() + 2, img.width(), img.height());
+                const QRectF dentro(r.left() + 2, r.top() + 2, img.width() * s.riduzione,
+                                    img.height() * s.riduzione);
                 p.save();
                 p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
                 p.setRenderHint(QPainter::SmoothPixmapTransform, true);

@@ -11,17 +11,21 @@
 
 namespace tramelo::qt {
 
-// Twips per logical pixel of the screen the model was laid out for.
+// How the model maps to logical pixels: twips of the controls per pixel, and how much smaller than their
+// own pixels pictures show when the layout is shrunk to fit the screen.
 struct Scala {
     double tppX = 15, tppY = 15;
+    double riduzione = 1;
 
+    // The scale of the window model on a screen of `tppX` x `tppY` twips per pixel.
+    static Scala DelModello(const Form1& f, double tppX, double tppY);
     // A control's rectangle in pixels, corners rounded to whole pixels so adjacent tiles meet exactly.
     QRectF Rett(float left, float top, float width, float height) const;
     QPointF Punto(float x, float y) const;
     // Font size in points as a pixel size: points x (1440 / twips per pixel) / 72.
     int PixelFont(float punti) const;
     // The client area in pixels.
-    QRectF Area(const Form1& f) const { return Rett(0, 0, f.Width, f.Height); }
+    QRectF Area(const Form1& f) const { return Rett(0, 0, f.ScaleWidth, f.ScaleHeight); }
 };
 
 // Paints the whole client area; `primaVoceFile` is the first name shown by the scrolled file list.

@@ -2,6 +2,7 @@
 #include "app/qt/FinestraTramelo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -10,8 +11,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "app/Eventi.h"
@@ -101,7 +104,11 @@ void AreaGioco::keyPressEvent(QKeyEvent* e) {
 }
 
 FinestraTramelo::FinestraTramelo(Contesto& c, ImmaginiQt& immagini)
-    : c_(c), immagini_(immagini), scala_{c.piattaforma.TwipsPerPixelX(), c.piattaforma.TwipsPerPixelY()} {
+    : c_(c),
+      immagini_(immagini),
+      tppX_(c.piattaforma.TwipsPerPixelX()),
+      tppY_(c.piattaforma.TwipsPerPixelY()),
+      scala_(Scala::DelModello(c.f, tppX_, tppY_)) {
     setWindowIcon(IconaTramelo());
     auto menus = c_.f.Menus();
     for (std::size_t i = 0; i < azioni_.size(); ++i) {
@@ -143,6 +150,14 @@ void FinestraTramelo::Aggiorna() {
         const QString testo = DaLatin1(menus[i]->Caption);
         if (azioni_[i]->text() != testo) azioni_[i]->setText(testo);
     }
+    scala_ = Scala::DelModello(c_.f, tppX_, tppY_);
+    // A window shown shrunk has its menu bar's text shrunk alike, so that the eight commands still fit.
+    QFont font = QApplication::font(menuBar());
+    if (scala_.riduzione < 1 && font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scala_.riduzione);
+    if (scala_.riduzione < 1 && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scala_.riduzione))));
+    if (menuBar()->font() != font) menuBar()->setFont(font);
     const QSize dimensioni = PixelArea(c_.f, scala_);
     if (area_->minimumSize() != dimensioni || area_->maximumSize() != dimensioni)
         area_->setFixedSize(dimensioni);
@@ -156,8 +171,13 @@ void FinestraTramelo::Ridisegna() {
 
 void FinestraTramelo::Posiziona() {
     if (c_.m.FinestraAdattata == 0) return;
-    const QPointF angolo = scala_.Punto(c_.f.Left, c_.f.Top);
-    move(std::max(0, static_cast<int>(angolo.x())), std::max(0, static_cast<int>(angolo.y())));
+    QPoint angolo(static_cast<int>(std::lround(c_.f.Left / tppX_)),
+                  static_cast<int>(std::lround(c_.f.Top / tppY_)));
+    if (const QScreen* schermo = QGuiApplication::primaryScreen(); schermo != nullptr) {
+        const QPoint libero = schermo->availableGeometry().topLeft();
+        angolo = QPoint(std::max(angolo.x(), libero.x()), std::max(angolo.y(), libero.y()));
+    }
+    move(angolo);
 }
 
 bool FinestraTramelo::Stampa(QPrinter& printer) {

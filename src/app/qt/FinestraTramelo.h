@@ -50,7 +50,8 @@ class FinestraTramelo : public QMainWindow {
     // Menu texts, title and size from the model, and a repaint later or now.
     void Aggiorna();
     void Ridisegna();
-    // Places the window where the model says once the layout was scaled to the screen.
+    // Places the window where the model says once the layout was scaled to the screen, never beyond the
+    // top-left corner of the part of the screen windows may take.
     void Posiziona();
     // Paints the client area on a printer as vectors: the page turned the way the area comes out
     // largest, kMarginePagina millimetres of margin, the area scaled to the printable part and centred.
@@ -61,6 +62,7 @@ class FinestraTramelo : public QMainWindow {
 
     Contesto& contesto() { return c_; }
     ImmaginiQt& immagini() { return immagini_; }
+    // The model's scale on this screen: its twips per pixel, shrunk as Form1::ScaleWidth says.
     const Scala& scala() const { return scala_; }
     AreaGioco* area() { return area_; }
     // The menu bar's commands, left to right as in Form1::Menus().
@@ -72,6 +74,7 @@ class FinestraTramelo : public QMainWindow {
   private:
     Contesto& c_;
     ImmaginiQt& immagini_;
+    double tppX_, tppY_;  // the screen's twips per pixel
     Scala scala_;
     AreaGioco* area_ = nullptr;
     std::array<QAction*, 8> azioni_{};

@@ -28,8 +28,8 @@ class PiattaformaQt : public Piattaforma {
     double Timer() override;
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
-    double ScreenWidth() override;
-    double ScreenHeight() override;
+    Rettangolo AreaDisponibile() override;
+    DimensioniTwips Cornice() override;
     std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override;
     void Ridisegna() override;
