@@ -99,14 +99,26 @@ struct ListaOrdinata {
 };
 
 // A file list box: the names (no folder) of the files of `Path` that match `Pattern`, sorted.
+// It shows `righe` whole rows at a time (the window measures them) from TopIndex on.
 struct ListaFile {
     float Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = false;
     std::string Path;
     std::string Pattern;
     std::vector<std::string> names;
-    int ListIndex = -1;
+    int ListIndex = -1;    // the current entry, -1 when none
+    int TopIndex = 0;      // the first entry shown
     std::string FileName;  // the chosen entry
+
+    int ListCount() const { return static_cast<int>(names.size()); }
+    // The first entry shown: TopIndex, kept where the last row shown is still an entry.
+    int PrimaMostrata(int righe) const;
+    // Shows the list from entry `prima` on, as far as the list goes.
+    void MostraDa(int prima, int righe);
+    // Makes entry `voce` (within the list) the current one and scrolls just enough to show it.
+    void RendiCorrente(int voce, int righe);
+    // Rows a page moves: one row of the last page stays in sight.
+    static int Pagina(int righe) { return righe > 2 ? righe - 1 : 1; }
 };
 
 struct Menu {

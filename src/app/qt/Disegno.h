@@ -28,13 +28,25 @@ struct Scala {
     QRectF Area(const Form1& f) const { return Rett(0, 0, f.ScaleWidth, f.ScaleHeight); }
 };
 
-// Paints the whole client area; `primaVoceFile` is the first name shown by the scrolled file list.
-void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini, int primaVoceFile = 0);
+// Paints the whole client area.
+void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini);
 
-// The file list's rows: their height, how many fit, and the name under a point (-1 when none).
-double AltezzaVoceFile(const Scala& s);
-int VociFileVisibili(const Form1& f, const Scala& s);
-int VoceFileSotto(const Form1& f, const Scala& s, QPointF punto, int primaVoceFile);
+// Where the parts of the file list lie, in pixels: whole rows only, and a vertical scroll bar at the right
+// when there are more entries than rows.
+struct GeometriaListaFile {
+    QRectF controllo;  // the list with its border
+    QRectF voci;       // where the rows go
+    double altezzaVoce = 1;
+    int righe = 1;                                   // whole rows that fit
+    int prima = 0;                                   // the first entry shown
+    bool barra = false;                              // the scroll bar shows
+    QRectF frecciaSu, frecciaGiu, binario, cursore;  // its parts: arrow buttons, track, thumb
+    // The entry under a point, of a list of `quante`; -1 when none.
+    int VoceSotto(QPointF punto, int quante) const;
+    // The first entry of a list of `quante` shown when the thumb's top is at `y` (pixels).
+    int PrimaConCursoreA(double y, int quante) const;
+};
+GeometriaListaFile GeometriaLista(const Form1& f, const Scala& s);
 
 // The Image1 control a click at `punto` reaches, top-most first: the instructions picture when shown,
 // then the visible board cells and the picture holders; -1 when the click is on none of them.
