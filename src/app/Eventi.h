@@ -12,6 +12,12 @@ void Form_KeyPress(Contesto& c, int KeyAscii);  // input/Selezione.cpp
 void Image1_Click(Contesto& c, int Index);      // input/Selezione.cpp
 void File1_Click(Contesto& c);                  // files/Libreria.cpp: the chosen entry is File1.FileName
 
+// The keys of the open file list, which shows `righe` whole rows: the arrows, Page Up and Down, Home and
+// End move the current entry (from the first row shown when there is none) and scroll to show it;
+// Return chooses it as a click does.
+enum class TastoLista { Su, Giu, PaginaSu, PaginaGiu, Inizio, Fine, Invio };
+void File1_KeyDown(Contesto& c, TastoLista tasto, int righe);
+
 void mnuRicomincia_Click(Contesto& c);
 void mnuSoluzione_Click(Contesto& c);
 void mnuNS_Click(Contesto& c);

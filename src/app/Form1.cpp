@@ -11,6 +11,23 @@ void ListaOrdinata::AddItem(const std::string& s) {
     items.insert(std::upper_bound(items.begin(), items.end(), s), s);
 }
 
+int ListaFile::PrimaMostrata(int righe) const {
+    return std::clamp(TopIndex, 0, std::max(0, ListCount() - std::max(1, righe)));
+}
+
+void ListaFile::MostraDa(int prima, int righe) {
+    TopIndex = prima;
+    TopIndex = PrimaMostrata(righe);
+}
+
+void ListaFile::RendiCorrente(int voce, int righe) {
+    if (names.empty()) return;
+    righe = std::max(1, righe);
+    ListIndex = std::clamp(voce, 0, ListCount() - 1);
+    const int prima = PrimaMostrata(righe);
+    MostraDa(std::clamp(prima, ListIndex - righe + 1, ListIndex), righe);
+}
+
 namespace {
 
 constexpr float kColonneParole[6] = {180, 1980, 3780, 5580, 7380, 9192};

@@ -99,14 +99,26 @@ struct ListaOrdinata {
 };
 
 // A file list box: the names (no folder) of the files of `Path` that match `Pattern`, sorted.
+// It shows `righe` whole rows at a time (the window measures them) from TopIndex on.
 struct ListaFile {
     float Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = false;
     std::string Path;
     std::string Pattern;
     std::vector<std::string> names;
-    int ListIndex = -1;
+    int ListIndex = -1;    // the current entry, -1 when none
+    int TopIndex = 0;      // the first entry shown
     std::string FileName;  // the chosen entry
+
+    int ListCount() const { return static_cast<int>(names.size()); }
+    // The first entry shown: TopIndex, kept where the last row shown is still an entry.
+    int PrimaMostrata(int righe) const;
+    // Shows the list from entry `prima` on, as far as the list goes.
+    void MostraDa(int prima, int righe);
+    // Makes entry `voce` (within the list) the current one and scrolls just enough to show it.
+    void RendiCorrente(int voce, int righe);
+    // Rows a page moves: one row of the last page stays in sight.
+    static int Pagina(int righe) { return righe > 2 ? righe - 1 : 1; }
 };
 
 struct Menu {
@@ -115,8 +127,11 @@ struct Menu {
 
 struct Form1 {
     std::string Caption = "Tramelo";
-    // Client area and position, in twips.
+    // The window's position (its frame's top-left corner) and its client area on the screen, in twips.
     float Left = 0, Top = 0, Width = 11088, Height = 5844;
+    // The client area in the controls' units: Width and Height, unless the layout is too large for the
+    // screen and is drawn shrunk by Width / ScaleWidth (the same fraction both ways).
+    float ScaleWidth = 11088, ScaleHeight = 5844;
     Colore BackColor = kGrigioChiaro;
 
     std::array<Immagine, 184> Image1{};

@@ -1,6 +1,7 @@
 // Loading the current puzzle onto the board, and scaling the window to the screen once per run.
 #include "board/Schema.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/Messaggi.h"
@@ -16,12 +17,31 @@ namespace tramelo {
 
 namespace {
 
+// How far the window may shrink to fit the screen: a screen smaller than that is not one the game can be
+// played on.
+constexpr double kRiduzioneMinima = 0.25;
+
 template <typename Controllo>
 void Scala(Controllo& x, float fx, float fy) {
     x.Top *= fy;
     x.Left *= fx;
     x.Width *= fx;
     x.Height *= fy;
+}
+
+// The fraction (at most 1) of a client area `larghezza` x `altezza` twips that the part of the screen
+// windows may take holds whole, in whole pixels, with the window's frame and menu bar.
+float Riduzione(Contesto& c, float larghezza, float altezza) {
+    auto& p = c.piattaforma;
+    const Rettangolo area = p.AreaDisponibile();
+    const DimensioniTwips cornice = p.Cornice();
+    const double tppX = p.TwipsPerPixelX(), tppY = p.TwipsPerPixelY();
+    if (area.Width <= 0 || area.Height <= 0 || larghezza <= 0 || altezza <= 0 || tppX <= 0 || tppY <= 0)
+        return 1.0f;
+    const double pixelX = std::floor((area.Width - cornice.Width) / tppX);
+    const double pixelY = std::floor((area.Height - cornice.Height) / tppY);
+    const double riduzione = std::min({1.0, pixelX * tppX / larghezza, pixelY * tppY / altezza});
+    return static_cast<float>(std::max(riduzione, kRiduzioneMinima));
 }
 
 void AzzeraStato(Contesto& c) {
@@ -45,14 +65,25 @@ void AzzeraStato(Contesto& c) {
 
 void AdattaFinestra(Contesto& c) {
     auto& f = c.f;
-    const auto fy = static_cast<float>(c.piattaforma.TwipsPerPixelY() / 12.0);
-    const auto fx = static_cast<float>(c.piattaforma.TwipsPerPixelX() / 12.0);
-    if ((fx == 1.0f && fy == 1.0f) || c.m.FinestraAdattata != 0) return;
+    auto& p = c.piattaforma;
+    const auto fy = static_cast<float>(p.TwipsPerPixelY() / 12.0);
+    const auto fx = static_cast<float>(p.TwipsPerPixelX() / 12.0);
+    if (c.m.FinestraAdattata != 0) return;
+    const float riduzione = Riduzione(c, f.Width * fx, f.Height * fy);
+    if (fx == 1.0f && fy == 1.0f && riduzione == 1.0f) return;
     c.m.FinestraAdattata = 1;
     f.Width *= fx;
     f.Height *= fy;
-    f.Top = static_cast<float>((c.piattaforma.ScreenHeight() - f.Height) / 2);
-    f.Left = static_cast<float>((c.piattaforma.ScreenWidth() - f.Width) / 2);
+    // The controls keep the layout's units; the window shows them shrunk when the screen is too small.
+    f.ScaleWidth = f.Width;
+    f.ScaleHeight = f.Height;
+    f.Width *= riduzione;
+    f.Height *= riduzione;
+    // The whole window, frame and menu bar included, centred on the part of the screen windows may take.
+    const Rettangolo area = p.AreaDisponibile();
+    const DimensioniTwips cornice = p.Cornice();
+    f.Top = static_cast<float>(area.Top + (area.Height - (f.Height + cornice.Height)) / 2);
+    f.Left = static_cast<float>(area.Left + (area.Width - (f.Width + cornice.Width)) / 2);
     for (auto& i : f.Image1) Scala(i, fx, fy);
     auto scalaEtichetta = [&](Etichetta& e) {
         Scala(e, fx, fy);

@@ -50,6 +50,10 @@ void Image1_Click(Contesto& c, int Index) {
 
 void Form_KeyPress(Contesto& c, int KeyAscii) {
     if (c.m.Occupato == 1 || KeyAscii != 27) return;
+    Deseleziona(c);
+}
+
+void Deseleziona(Contesto& c) {
     for (int k = 0; k < Celle(c.m); ++k) {
         const auto i = static_cast<std::size_t>(k);
         auto& cella = c.f.Image1[i];

@@ -1,6 +1,9 @@
 // The menu commands of the window and the busy rule.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
 #include "app/Testi.h"
@@ -63,4 +66,39 @@ TEST(Comandi, RegolaOccupato) {
     EXPECT_EQ(stato(), prima);
     EXPECT_EQ(p.piattaforma.stampe + p.piattaforma.messaggi.size(), 0u);
     EXPECT_FALSE(std::filesystem::exists(p.cartella.percorso() / "schemi/schema_n_001.txt"));
+}
+
+// The shipped puzzle solved with letters still selected: the selection is dropped first, so that the
+// rings, read in board order, spell the caption without its blanks.
+TEST(Comandi, SoluzioneConLettereSelezionate) {
+    Partita p;
+    test::CopiaDatiSpediti(p.cartella);
+    std::ifstream spedito(TRAMELO_DATA_DIR "/schemi/schema.txt", std::ios::binary);
+    p.cartella.Scrivi("schemi/schema.txt", std::string(std::istreambuf_iterator<char>(spedito), {}));
+    p.Ricarica();
+    mnuSoluzione_Click(p.c);
+    const auto soluzione = test::CelleAnellate(p.c.f);
+    ASSERT_FALSE(soluzione.empty());
+    const int lettera = soluzione.front(), parola = 3;  // the P of PROMUOVERE
+    const std::pair<const char*, std::vector<int>> casi[] = {
+        {"nessuna lettera selezionata", {}},
+        {"la prima lettera della soluzione", {lettera}},
+        {"una lettera di una parola", {parola}},
+        {"una della soluzione e una di una parola", {lettera, parola}},
+    };
+    for (const auto& [nome, selezionate] : casi) {
+        p.Ricarica();
+        for (int k : selezionate) Image1_Click(p.c, k);
+        mnuSoluzione_Click(p.c);
+        std::string anelli;
+        for (int k : test::CelleAnellate(p.c.f))
+            anelli += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
+        std::string didascalia = p.c.m.SoluzioneSchema;
+        std::erase(didascalia, ' ');
+        EXPECT_EQ(anelli, didascalia) << nome;
+        EXPECT_EQ(test::CelleAnellate(p.c.f), soluzione) << nome;
+        for (std::size_t k = 0; k < kCelle; ++k)
+            EXPECT_EQ(p.c.f.Image1[k].BorderStyle, 0) << nome << " " << k;
+    }
+    EXPECT_EQ(p.c.m.SoluzioneSchema, "CALZINI");
 }

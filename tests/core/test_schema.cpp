@@ -115,3 +115,43 @@ TEST(PreparaSchema, UnNuovoCaricamentoNonLasciaNullaDelPrecedente) {
     }
     EXPECT_TRUE(test::CelleAnellate(f).empty());
 }
+
+// A layout that, with the frame and the menu bar, is larger than the part of the screen windows may take
+// is shown shrunk to fit it, the same fraction both ways and as large as fits; the controls keep the
+// layout's units. Rows: twips per pixel, the free part of the screen and the frame, in pixels.
+TEST(AdattaFinestra, LaFinestraStaNelloSchermo) {
+    const std::tuple<const char*, double, Rettangolo, DimensioniTwips, bool> casi[] = {
+        {"1920 x 1080 a 96 punti per pollice: 1,25 volte, intera", 15, {0, 0, 1920, 1080}, {8, 69}, false},
+        {"1600 x 1000 a densità doppia: 800 x 500 punti", 15, {0, 0, 800, 500}, {8, 69}, true},
+        {"lo stesso con un pannello in alto", 15, {0, 32, 800, 468}, {8, 69}, true},
+        {"una cornice alta, stretta dall'alto", 15, {0, 0, 800, 500}, {8, 160}, true},
+        {"a 120 punti per pollice su 800 x 480: ridotta senza cambiare densità",
+         12,
+         {0, 0, 800, 480},
+         {8, 69},
+         true},
+    };
+    for (const auto& [nome, tpp, area, cornice, ridotta] : casi) {
+        Partita p;
+        p.piattaforma.twipsPerPixel = tpp, p.piattaforma.area = area, p.piattaforma.cornice = cornice;
+        p.Carica(kTavola, {"ABC"});
+        const auto& f = p.c.f;
+        const double px = 1 / tpp;  // pixels a twip
+        // The layout at the screen's density, its controls inside it.
+        EXPECT_FLOAT_EQ(f.ScaleWidth, float(11088 * tpp / 12)) << nome;
+        EXPECT_FLOAT_EQ(f.ScaleHeight, float(5844 * tpp / 12)) << nome;
+        EXPECT_LE(f.Image1[179].Left + f.Image1[179].Width, f.ScaleWidth) << nome;
+        EXPECT_LE(f.Label2[39].Top + f.Label2[39].Height, f.ScaleHeight) << nome;
+        // Window, frame and menu bar within the free part of the screen, in whole pixels.
+        EXPECT_GE(f.Left * px, area.Left - 0.01) << nome;
+        EXPECT_GE(f.Top * px, area.Top - 0.01) << nome;
+        EXPECT_LE(f.Left * px + f.Width * px + cornice.Width, area.Left + area.Width + 0.01) << nome;
+        EXPECT_LE(f.Top * px + f.Height * px + cornice.Height, area.Top + area.Height + 0.01) << nome;
+        // Shrunk the same both ways, and only as far as needed: one side fills the free part.
+        EXPECT_NEAR(f.Width / f.ScaleWidth, f.Height / f.ScaleHeight, 0.01) << nome;
+        EXPECT_EQ(f.Width < f.ScaleWidth, ridotta) << nome;
+        const bool riempie =
+            f.Width * px + cornice.Width > area.Width - 2 || f.Height * px + cornice.Height > area.Height - 2;
+        EXPECT_TRUE(riempie || !ridotta) << nome;
+    }
+}

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared helpers for the end-to-end tests: a private X server, the game started and its messages answered,
 # clicks on board cells, menu entries from the keyboard, colours counted on screenshots.
-# Usage: source lib.sh; prepara EXECUTABLE DATA_DIR; avvia COMMAND...; ...; the EXIT trap cleans up.
+# Usage: source lib.sh; prepara EXECUTABLE DATA_DIR [SCREEN]; avvia COMMAND...; ...; the EXIT trap cleans up.
 set -euo pipefail
 
 E2E_TMP="" XVFB_PID="" GIOCO_PID="" WID="" AREA_X=0 AREA_Y=0
@@ -11,13 +11,14 @@ ferma() { if [[ -n "$1" ]]; then kill "$1" 2>/dev/null && wait "$1" 2>/dev/null 
 trap 'ferma "$GIOCO_PID"; ferma "$XVFB_PID"; [[ -z "$E2E_TMP" ]] || rm -rf "$E2E_TMP"' EXIT
 finestre() { xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null || true; }
 
-# prepara EXECUTABLE DATA_DIR: a program folder $GIOCO with the executable and a copy of the data, and a
-# private X server 1280x1024 on a display number it picks itself (written once it accepts clients).
+# prepara EXECUTABLE DATA_DIR [SCREEN]: a program folder $GIOCO with the executable and a copy of the data,
+# and a private X server of SCREEN pixels (1280x1024) on a display number it picks itself (written once it
+# accepts clients).
 prepara() {
     E2E_TMP=$(mktemp -d /tmp/tramelo-e2e.XXXXXX) && chmod 755 "$E2E_TMP"
     SHOT="$E2E_TMP/shot.png" GIOCO="$E2E_TMP/Tramelo"
     mkdir "$GIOCO" && cp -r "$2"/. "$GIOCO/" && cp "$1" "$GIOCO/tramelo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${3:-1280x1024}x24" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     timeout 10 bash -c "until [[ -s $E2E_TMP/display ]]; do sleep 0.1; done" || fallisci "Xvfb non parte"
     DISPLAY=":$(cat "$E2E_TMP/display")" && export DISPLAY

@@ -26,8 +26,13 @@ class FalsaPiattaforma : public Piattaforma {
     double Timer() override { return orologio += passoOrologio; }
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
-    double ScreenWidth() override { return 1920 * twipsPerPixel; }
-    double ScreenHeight() override { return 1080 * twipsPerPixel; }
+    Rettangolo AreaDisponibile() override {
+        return {area.Left * twipsPerPixel, area.Top * twipsPerPixel, area.Width * twipsPerPixel,
+                area.Height * twipsPerPixel};
+    }
+    DimensioniTwips Cornice() override {
+        return {cornice.Width * twipsPerPixel, cornice.Height * twipsPerPixel};
+    }
     std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override { return ++stampe, esitoStampa; }
     void Ridisegna() override { ++ridisegni; }
@@ -37,6 +42,8 @@ class FalsaPiattaforma : public Piattaforma {
     double orologio = 43200.0;
     double passoOrologio = 0;  // seconds the clock moves at each reading (the bench's clock runs)
     double twipsPerPixel = 12.0;
+    Rettangolo area{0, 0, 1920, 1080};  // in pixels: the screen windows may take
+    DimensioniTwips cornice;            // in pixels: the frame and the menu bar
     EsitoStampa esitoStampa = EsitoStampa::Stampato;
     int stampe = 0;
     int ridisegni = 0;

@@ -4,12 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <bitset>
 #include <fstream>
 #include <iterator>
 #include <tuple>
 
+#include "FalsaPiattaforma.h"
+#include "app/qt/FinestraTramelo.h"
 #include "app/qt/ImmaginiQt.h"
 #include "app/qt/PiattaformaQt.h"
 
@@ -36,6 +40,35 @@ TEST(Messaggi, TestoPulsantiERisposta) {
         box->close();
         EXPECT_EQ(qt::Risposta(*box), risposta) << testo;
     }
+}
+
+// A message shown before the game window (at start-up) is centred on the free part of the screen; once the
+// window shows, over the window.
+TEST(Messaggi, PrimaDellaFinestraAlCentroDelloSchermo) {
+    test::Partita p;
+    qt::ImmaginiQt immagini;
+    qt::PiattaformaQt piattaforma(immagini);
+    qt::FinestraTramelo finestra(p.c, immagini);
+    piattaforma.ImpostaFinestra(&finestra);
+    finestra.Aggiorna();
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    auto centro = [&] {
+        QPoint c(-1000, -1000);
+        QTimer::singleShot(20, [&] {
+            if (auto* box = QApplication::activeModalWidget())
+                c = box->frameGeometry().center(), box->close();
+        });
+        piattaforma.MsgBox("schema mancante", Pulsanti::Ok);
+        return c;
+    };
+    const QPoint primo = centro();
+    EXPECT_LE((primo - schermo.center()).manhattanLength(), 20) << "box at " << primo.x() << "," << primo.y();
+    finestra.move(schermo.topLeft() + QPoint(10, 10));
+    finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    const QPoint secondo = centro();
+    EXPECT_LE((secondo - finestra.frameGeometry().center()).manhattanLength(), 20)
+        << "box at " << secondo.x() << "," << secondo.y();
 }
 
 // The working file need not exist (a folder the player cannot write): pictures are decoded from the bytes,

@@ -1,5 +1,5 @@
 // Painting the window model: background, board frame, tiles, pictures, labels, strike lines, rings,
-// the instructions and the file list, in that order from the bottom up.
+// the instructions and the file list with its scroll bar, in that order from the bottom up.
 #include "app/qt/Disegno.h"
 
 #include <QFile>
@@ -21,6 +21,10 @@ const QColor kLuce(255, 255, 255);
 const QColor kScuro(64, 64, 64);
 const QColor kInchiostro(24, 24, 24);
 const QColor kTeal(0, 64, 64);
+
+// The file list's text size in points, and the narrowest its scroll bar gets, in pixels.
+constexpr float kPuntiLista = 8.25f;
+constexpr double kLatoBarraMinimo = 10;
 
 QColor Qc(const Colore& c) {
     return QColor(c.r, c.g, c.b);
@@ -219,26 +223,58 @@ void DisegnaEtichetta(QPainter& p, const Etichetta& e, const Scala& s, const QRe
     p.drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, testo);
 }
 
-void DisegnaListaFile(QPainter& p, const ListaFile& l, const Scala& s, int prima) {
-    const QRectF r = s.Rett(l.Left, l.Top, l.Width, l.Height);
-    p.fillRect(r, kLuce);
-    BordoIncassato(p, r);
-    const double h = AltezzaVoceFile(s);
+double AltezzaVoce(const Scala& s) {
+    return std::ceil(QFontMetricsF(Font(Carattere::MsSansSerif, s.PixelFont(kPuntiLista), false)).height()) +
+           2;
+}
+
+// A raised button face: light grey with a two-pixel 3D edge.
+void Pulsante(QPainter& p, const QRectF& r) {
+    p.fillRect(r, kSfondo);
+    Bordo3D(p, r, QColor(223, 223, 223), kScuro);
+    Bordo3D(p, r.adjusted(1, 1, -1, -1), kLuce, kOmbra);
+}
+
+// An arrow button of the scroll bar: a small black triangle pointing up or down.
+void Freccia(QPainter& p, const QRectF& r, bool su) {
+    Pulsante(p, r);
+    const double l = std::max(2.0, std::round(r.width() * 0.28));
+    const QPointF c = r.center();
+    const double verso = su ? -1 : 1;
+    QPainterPath triangolo;
+    triangolo.moveTo(c.x() - l, c.y() - verso * l / 2);
+    triangolo.lineTo(c.x() + l, c.y() - verso * l / 2);
+    triangolo.lineTo(c.x(), c.y() + verso * l / 2);
+    triangolo.closeSubpath();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillPath(triangolo, kInchiostro);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void DisegnaListaFile(QPainter& p, const Form1& f, const Scala& s) {
+    const ListaFile& l = f.File1;
+    const GeometriaListaFile g = GeometriaLista(f, s);
+    p.fillRect(g.controllo, kLuce);
+    BordoIncassato(p, g.controllo);
     p.save();
-    p.setClipRect(r.adjusted(2, 2, -2, -2));
-    p.setFont(Font(Carattere::MsSansSerif, s.PixelFont(8.25f), false));
-    const int n = static_cast<int>(l.names.size());
-    for (int i = std::max(0, prima); i < n; ++i) {
-        const QRectF riga(r.left() + 2, r.top() + 2 + (i - prima) * h, r.width() - 4, h);
-        if (riga.top() > r.bottom()) break;
-        const bool scelta = i == l.ListIndex;
-        if (scelta) p.fillRect(riga, QColor(0, 0, 128));
-        p.setPen(scelta ? kLuce : kInchiostro);
+    p.setClipRect(g.voci);
+    p.setFont(Font(Carattere::MsSansSerif, s.PixelFont(kPuntiLista), false));
+    for (int i = g.prima; i < std::min(l.ListCount(), g.prima + g.righe); ++i) {
+        const QRectF riga(g.voci.left(), g.voci.top() + (i - g.prima) * g.altezzaVoce, g.voci.width(),
+                          g.altezzaVoce);
+        const bool corrente = i == l.ListIndex;
+        if (corrente) p.fillRect(riga, QColor(0, 0, 128));
+        p.setPen(corrente ? kLuce : kInchiostro);
         const auto& nome = l.names[static_cast<std::size_t>(i)];
         p.drawText(riga.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                    QFile::decodeName(QByteArray(nome.data(), static_cast<qsizetype>(nome.size()))));
     }
     p.restore();
+    if (!g.barra) return;
+    p.fillRect(g.binario, QColor(232, 232, 232));
+    Freccia(p, g.frecciaSu, true);
+    Freccia(p, g.frecciaGiu, false);
+    Pulsante(p, g.cursore);
 }
 
 }  // namespace
@@ -257,21 +293,48 @@ int Scala::PixelFont(float punti) const {
     return std::max(1, static_cast<int>(std::lround(punti * (1440.0 / tppY) / 72.0)));
 }
 
-double AltezzaVoceFile(const Scala& s) {
-    return std::ceil(QFontMetricsF(Font(Carattere::MsSansSerif, s.PixelFont(8.25f), false)).height()) + 2;
+Scala Scala::DelModello(const Form1& f, double tppX, double tppY) {
+    if (f.Width <= 0 || f.Height <= 0 || f.ScaleWidth <= 0 || f.ScaleHeight <= 0) return {tppX, tppY, 1};
+    return {tppX * f.ScaleWidth / f.Width, tppY * f.ScaleHeight / f.Height, f.Width / f.ScaleWidth};
 }
 
-int VociFileVisibili(const Form1& f, const Scala& s) {
-    const QRectF r = s.Rett(f.File1.Left, f.File1.Top, f.File1.Width, f.File1.Height);
-    return std::max(1, static_cast<int>((r.height() - 4) / AltezzaVoceFile(s)));
+GeometriaListaFile GeometriaLista(const Form1& f, const Scala& s) {
+    const ListaFile& l = f.File1;
+    GeometriaListaFile g;
+    g.controllo = s.Rett(l.Left, l.Top, l.Width, l.Height);
+    const QRectF interno = g.controllo.adjusted(2, 2, -2, -2);
+    g.altezzaVoce = AltezzaVoce(s);
+    g.righe = std::max(1, static_cast<int>(interno.height() / g.altezzaVoce));
+    g.prima = l.PrimaMostrata(g.righe);
+    g.barra = l.ListCount() > g.righe;
+    const double lato = g.barra ? std::max(kLatoBarraMinimo, std::round(g.altezzaVoce)) : 0;
+    g.voci = QRectF(interno.left(), interno.top(), interno.width() - lato, g.righe * g.altezzaVoce);
+    if (!g.barra) return g;
+    const double x = interno.right() - lato;
+    g.frecciaSu = QRectF(x, interno.top(), lato, lato);
+    g.frecciaGiu = QRectF(x, interno.bottom() - lato, lato, lato);
+    g.binario =
+        QRectF(x, g.frecciaSu.bottom(), lato, std::max(0.0, g.frecciaGiu.top() - g.frecciaSu.bottom()));
+    // The thumb is as long as the share of the list shown, never shorter than half a button.
+    const int oltre = l.ListCount() - g.righe;
+    const double lunghezza =
+        std::min(g.binario.height(), std::max(lato / 2, g.binario.height() * g.righe / l.ListCount()));
+    const double corsa = g.binario.height() - lunghezza;
+    g.cursore = QRectF(x, g.binario.top() + std::round(corsa * g.prima / oltre), lato, lunghezza);
+    return g;
 }
 
-int VoceFileSotto(const Form1& f, const Scala& s, QPointF punto, int primaVoceFile) {
-    const auto& l = f.File1;
-    const QRectF r = s.Rett(l.Left, l.Top, l.Width, l.Height).adjusted(2, 2, -2, -2);
-    if (!r.contains(punto)) return -1;
-    const int i = primaVoceFile + static_cast<int>(std::floor((punto.y() - r.top()) / AltezzaVoceFile(s)));
-    return i >= 0 && i < static_cast<int>(l.names.size()) ? i : -1;
+int GeometriaListaFile::VoceSotto(QPointF punto, int quante) const {
+    if (!voci.contains(punto)) return -1;
+    const int i = prima + static_cast<int>(std::floor((punto.y() - voci.top()) / altezzaVoce));
+    return i >= prima && i < std::min(quante, prima + righe) ? i : -1;
+}
+
+int GeometriaListaFile::PrimaConCursoreA(double y, int quante) const {
+    const double corsa = binario.height() - cursore.height();
+    if (!barra || corsa <= 0) return prima;
+    const double parte = std::clamp((y - binario.top()) / corsa, 0.0, 1.0);
+    return static_cast<int>(std::lround(parte * (quante - righe)));
 }
 
 int ImmagineSotto(const Form1& f, const Scala& s, QPointF punto) {
@@ -287,7 +350,7 @@ int ImmagineSotto(const Form1& f, const Scala& s, QPointF punto) {
     return -1;
 }
 
-void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini, int primaVoceFile) {
+void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagini) {
     const QRectF area = s.Area(f);
     p.save();
     p.setClipRect(area);
@@ -315,7 +378,8 @@ void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagi
         if (im.Picture.tipo == TipoFigura::File) {
             const QImage& img = immagini.Immagine(im.Picture);
             if (!img.isNull()) {
-                const QRectF dentro(r.left() + 2, r.top() + 2, img.width(), img.height());
+                const QRectF dentro(r.left() + 2, r.top() + 2, img.width() * s.riduzione,
+                                    img.height() * s.riduzione);
                 p.save();
                 p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
                 p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -357,7 +421,7 @@ void DisegnaForm(QPainter& p, const Form1& f, const Scala& s, ImmaginiQt& immagi
 
     if (const auto& im = f.Image1[kImmagineIstruzioni]; im.Visible)
         DisegnaIstruzioni(p, s.Rett(im.Left, im.Top, im.Width, im.Height), s);
-    if (f.File1.Visible) DisegnaListaFile(p, f.File1, s, primaVoceFile);
+    if (f.File1.Visible) DisegnaListaFile(p, f, s);
     p.restore();
 }
 

@@ -14,29 +14,40 @@
 class QAction;
 class QPainter;
 class QPrinter;
+class QTimer;
 
 namespace tramelo::qt {
 
 class FinestraTramelo;
 
-// The client area: paints Form1 and turns clicks and keys into the game's events.
+// The client area: paints Form1 and turns clicks, keys and the wheel into the game's events. Over the open
+// file list the wheel scrolls it, and its scroll bar works as any: arrows and track repeat while held, the
+// thumb follows the mouse.
 class AreaGioco : public QWidget {
     Q_OBJECT
   public:
     explicit AreaGioco(FinestraTramelo& finestra);
-    // The first name the file list shows; it scrolls with the mouse wheel.
-    int PrimaVoceFile() const { return primaVoceFile_; }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    void LimitaScorrimento();
+    // A press on the file list: an entry is chosen, the scroll bar scrolls. False when it is not on it.
+    bool PremiSullaLista(QPointF punto);
+    // One step of the scroll bar part held down (an arrow, the track towards the mouse).
+    void PassoBarra();
+    void Scorri(int righe);
     FinestraTramelo& finestra_;
-    int primaVoceFile_ = 0;
+    QTimer* ripeti_ = nullptr;
+    enum class Presa { Niente, FrecciaSu, FrecciaGiu, Binario, Cursore } presa_ = Presa::Niente;
+    QPointF puntoPresa_;
+    double scartoCursore_ = 0;  // from the thumb's top to where it was taken
+    int restoRotella_ = 0;      // eighths of a degree not yet turned into rows
 };
 
 class FinestraTramelo : public QMainWindow {
@@ -50,7 +61,8 @@ class FinestraTramelo : public QMainWindow {
     // Menu texts, title and size from the model, and a repaint later or now.
     void Aggiorna();
     void Ridisegna();
-    // Places the window where the model says once the layout was scaled to the screen.
+    // Places the window where the model says once the layout was scaled to the screen, never beyond the
+    // top-left corner of the part of the screen windows may take.
     void Posiziona();
     // Paints the client area on a printer as vectors: the page turned the way the area comes out
     // largest, kMarginePagina millimetres of margin, the area scaled to the printable part and centred.
@@ -61,6 +73,7 @@ class FinestraTramelo : public QMainWindow {
 
     Contesto& contesto() { return c_; }
     ImmaginiQt& immagini() { return immagini_; }
+    // The model's scale on this screen: its twips per pixel, shrunk as Form1::ScaleWidth says.
     const Scala& scala() const { return scala_; }
     AreaGioco* area() { return area_; }
     // The menu bar's commands, left to right as in Form1::Menus().
@@ -72,6 +85,7 @@ class FinestraTramelo : public QMainWindow {
   private:
     Contesto& c_;
     ImmaginiQt& immagini_;
+    double tppX_, tppY_;  // the screen's twips per pixel
     Scala scala_;
     AreaGioco* area_ = nullptr;
     std::array<QAction*, 8> azioni_{};

@@ -3,11 +3,13 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QTime>
+#include <algorithm>
 
 #include "app/qt/FinestraTramelo.h"
 
@@ -22,6 +24,10 @@ double TwipsPerPixel(double dpi) {
 QScreen* Schermo() {
     return QGuiApplication::primaryScreen();
 }
+
+// A window manager's frame before the window shows and the frame is known: borders and a title bar, in
+// pixels across and down (about what the toolkit assumes when it places dialogs).
+const QSize kCorniceStimata(8, 44);
 
 }  // namespace
 
@@ -51,7 +57,9 @@ int Risposta(QMessageBox& box) {
 }
 
 int PiattaformaQt::MsgBox(const std::string& testo, Pulsanti pulsanti) {
-    auto box = CreaMessaggio(testo, pulsanti, finestra_);
+    // A box over a window not yet shown would sit over where that window is not: at the screen's corner.
+    QWidget* sopra = finestra_ != nullptr && finestra_->isVisible() ? finestra_ : nullptr;
+    auto box = CreaMessaggio(testo, pulsanti, sopra);
     box->exec();
     return Risposta(*box);
 }
@@ -68,12 +76,22 @@ double PiattaformaQt::TwipsPerPixelY() {
     return Schermo() != nullptr ? TwipsPerPixel(Schermo()->logicalDotsPerInchY()) : 15.0;
 }
 
-double PiattaformaQt::ScreenWidth() {
-    return Schermo() != nullptr ? Schermo()->geometry().width() * TwipsPerPixelX() : 0.0;
+Rettangolo PiattaformaQt::AreaDisponibile() {
+    if (Schermo() == nullptr) return {};
+    const QRect a = Schermo()->availableGeometry();
+    const double x = TwipsPerPixelX(), y = TwipsPerPixelY();
+    return {a.left() * x, a.top() * y, a.width() * x, a.height() * y};
 }
 
-double PiattaformaQt::ScreenHeight() {
-    return Schermo() != nullptr ? Schermo()->geometry().height() * TwipsPerPixelY() : 0.0;
+DimensioniTwips PiattaformaQt::Cornice() {
+    if (finestra_ == nullptr) return {};
+    // The menu bar, and the window manager's frame: known once the window shows, until then that of a
+    // common desktop.
+    const int menu = finestra_->menuBar()->isNativeMenuBar() ? 0 : finestra_->menuBar()->sizeHint().height();
+    QSize cornice = kCorniceStimata;
+    if (finestra_->isVisible() && finestra_->frameGeometry() != finestra_->geometry())
+        cornice = finestra_->frameGeometry().size() - finestra_->geometry().size();
+    return {cornice.width() * TwipsPerPixelX(), (cornice.height() + std::max(0, menu)) * TwipsPerPixelY()};
 }
 
 std::optional<DimensioniPixel> PiattaformaQt::CaricaImmagine(const std::string& nome,

@@ -23,12 +23,13 @@ class PiattaformaQt : public Piattaforma {
     explicit PiattaformaQt(ImmaginiQt& immagini) : immagini_(immagini) {}
     void ImpostaFinestra(FinestraTramelo* finestra) { finestra_ = finestra; }
 
+    // Over the game window once it shows; before, centred on the screen.
     int MsgBox(const std::string& testo, Pulsanti pulsanti) override;
     double Timer() override;
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
-    double ScreenWidth() override;
-    double ScreenHeight() override;
+    Rettangolo AreaDisponibile() override;
+    DimensioniTwips Cornice() override;
     std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override;
     void Ridisegna() override;
