@@ -16,6 +16,7 @@ namespace tramelo::qt {
 
 namespace {
 
+const QColor kSfondo(192, 192, 192);
 const QColor kOmbra(128, 128, 128);
 const QColor kLuce(255, 255, 255);
 const QColor kScuro(64, 64, 64);
