@@ -4,7 +4,7 @@ BUILD := build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 BENCH_ARGS ?=
-FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria
+FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria fuzz_immagine
 
 .PHONY: play test build deps package bench fuzz fuzz-build fuzz-smoke asan format clean
 
