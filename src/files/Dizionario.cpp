@@ -353,11 +353,6 @@ std::int64_t ArchivioParole::Dimensione() const {
     return copia_ ? static_cast<std::int64_t>(copia_->byte->size()) : 0;
 }
 
-const IdentitaFile& ArchivioParole::Identita() const {
-    static const IdentitaFile kNessuna;
-    return copia_ ? copia_->identita : kNessuna;
-}
-
 bool ArchivioParole::StessaCopia(const ArchivioParole& altro) const {
     return copia_ && altro.copia_ && copia_->byte == altro.copia_->byte;
 }

@@ -77,6 +77,8 @@ class ArchivioParole {
   public:
     struct Copia;
 
+    // The reason when the file cannot be read: not a regular file, larger than the largest store an
+    // index can describe (kTroppoGrande), or changing under each of three readings (kCambiato).
     EsitoFile Apri(const std::filesystem::path& file);
     void Chiudi();
     bool Aperto() const { return copia_ != nullptr; }
@@ -84,8 +86,6 @@ class ArchivioParole {
     std::int32_t NumRecord() const { return numRecord_; }
     // Bytes in the store.
     std::int64_t Dimensione() const;
-    // The file as it was when copied.
-    const IdentitaFile& Identita() const;
     // Record r with its blanks trimmed, seen in the copy: valid while this store, or another opened
     // on the same copy, is open. Empty when r is not a complete record of the store.
     std::string_view Parola(std::int32_t r) const;
