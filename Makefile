@@ -4,7 +4,7 @@ BUILD := build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 BENCH_ARGS ?=
-FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria
+FUZZ_TARGETS := fuzz_schema fuzz_dizionario fuzz_indizio fuzz_libreria fuzz_immagine
 # The build's own makes run inside this one: without this each would name every folder it enters and leaves.
 MAKEFLAGS += --no-print-directory
 

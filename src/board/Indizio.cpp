@@ -6,11 +6,11 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "app/Messaggi.h"
 #include "app/Testi.h"
+#include "board/ControlloImmagine.h"
 #include "files/Dizionario.h"
 #include "files/Percorsi.h"
 #include "files/Testo.h"
@@ -24,39 +24,39 @@ namespace {
 constexpr int kLunghezzaMassimaImmagine = 99999;  // the catalogue's five-digit length field
 constexpr int kBordoPixel = 4;                    // the holder's single-line border, both sides
 
-// Offset of picture n in the store: the sum of the lengths of catalogue lines 1..n-1. Nothing when the
-// catalogue cannot be read, is shorter than n-1 lines or states a negative length.
-std::optional<std::int64_t> Inizio(const fs::path& catalogo, int n) {
-    std::vector<std::string> righe;
-    if (!LeggiRighe(catalogo, static_cast<std::size_t>(n - 1), righe) ||
-        righe.size() < static_cast<std::size_t>(n - 1))
-        return std::nullopt;
-    std::int64_t s = 0;
-    for (const auto& riga : righe) {
-        const int l = ValIntero(Mid(riga, 5, 5));
-        if (l < 0) return std::nullopt;
-        s += l;
-    }
-    return s;
+// Offset of picture n in the store: the sum of the lengths of catalogue lines 1..n-1, the catalogue
+// read as the loader reads it. The reason when it cannot be read, a length field is not digits, or it
+// has fewer than n-1 lines.
+EsitoFile Inizio(const fs::path& catalogo, int n, std::int64_t& inizio) {
+    Catalogo letto;
+    if (const auto esito = LeggiCatalogo(catalogo, letto); !esito) return esito;
+    const auto& voci = letto.voci;
+    if (voci.size() < static_cast<std::size_t>(n - 1)) return {kTroppoCorto};
+    inizio = 0;
+    for (std::size_t i = 0; i + 1 < static_cast<std::size_t>(n); ++i) inizio += voci[i].lunghezza;
+    return {};
 }
 
-// Bytes inizio+1 .. inizio+n of the store (1-based); nothing when the store does not hold them all.
-std::optional<std::string> Ritaglia(const fs::path& archivio, std::int64_t inizio, int n) {
+// Bytes inizio+1 .. inizio+n of the store (1-based), read into `byte`. kTroppoCorto when the store
+// does not hold them all, also when it is cut short while it is read.
+EsitoFile Ritaglia(const fs::path& archivio, std::int64_t inizio, int n, std::string& byte) {
     std::int64_t dimensione = 0;
-    const int fd = ApriFileNormale(archivio, kLimiteImmagini, dimensione);
-    if (fd < 0) return std::nullopt;
-    std::string byte(static_cast<std::size_t>(n), '\0');
+    EsitoFile esito;
+    const int fd = ApriFileNormale(archivio, kLimiteImmagini, dimensione, &esito);
+    if (fd < 0) return esito;
+    byte.assign(static_cast<std::size_t>(n), '\0');
     std::size_t letti = 0;
     while (inizio + n <= dimensione && letti < byte.size()) {
         const auto r = ::pread(fd, byte.data() + letti, byte.size() - letti,
                                static_cast<off_t>(inizio + static_cast<std::int64_t>(letti)));
         if (r < 0 && errno == EINTR) continue;
+        if (r < 0) esito = EsitoFile::DaErrno();
         if (r <= 0) break;
         letti += static_cast<std::size_t>(r);
     }
     ::close(fd);
-    if (letti < byte.size()) return std::nullopt;
-    return byte;
+    if (!esito) return esito;
+    return letti < byte.size() ? EsitoFile{kTroppoCorto} : EsitoFile{};
 }
 
 }  // namespace
@@ -68,30 +68,35 @@ void MostraIndizio(Contesto& c) {
     const int lunghezza = ValIntero(Mid(riga, 5));
 
     // Every load of a generation would repeat the same reason: it is said again only when it changes.
-    auto rifiuta = [&](const char* relativo) {
-        const auto testo = ConFile(testi::kImmagineNonMostrata, Percorso(c, relativo));
+    auto rifiuta = [&](const char* relativo, EsitoFile esito) {
+        const auto testo = ConFile(testi::kImmagineNonMostrata, Percorso(c, relativo), esito);
         if (testo != c.avvisoImmagine) c.MsgBox(testo);
         c.avvisoImmagine = testo;
     };
     if (numero < 1 || numero > kMaxImmagini || lunghezza < 1 || lunghezza > kLunghezzaMassimaImmagine)
-        return rifiuta(kFileSchemaCorrente);
-    const auto inizio = Inizio(Percorso(c, kFileCatalogo), numero);
-    if (!inizio) return rifiuta(kFileCatalogo);
-    const auto byte = Ritaglia(Percorso(c, kFileImmagini), *inizio, lunghezza);
-    if (!byte) return rifiuta(kFileImmagini);
+        return rifiuta(kFileSchemaCorrente, {kNonValido});
+    std::int64_t inizio = 0;
+    if (const auto esito = Inizio(Percorso(c, kFileCatalogo), numero, inizio); !esito)
+        return rifiuta(kFileCatalogo, esito);
+    std::string byte;
+    if (const auto esito = Ritaglia(Percorso(c, kFileImmagini), inizio, lunghezza, byte); !esito)
+        return rifiuta(kFileImmagini, esito);
+    // A picture whose header promises seconds of decoding is refused before any: the window would
+    // freeze at every load of its puzzle.
+    if (const auto esito = ControllaImmagine(byte); !esito) return rifiuta(kFileImmagini, esito);
 
     // The picture is decoded from the bytes themselves; FileTemp.jpg then gets a copy, replaced whole
     // (never half-written). A folder the player cannot write costs only that copy, said once per run.
     const auto temp = Percorso(c, kFileTemp);
-    const auto pixel = c.piattaforma.CaricaImmagine(temp.string(), *byte);
-    if (!pixel) return rifiuta(kFileImmagini);
+    const auto pixel = c.piattaforma.CaricaImmagine(temp.string(), byte);
+    if (!pixel) return rifiuta(kFileImmagini, {kNonValido});
     c.avvisoImmagine.clear();
     // A file that already holds the picture is left alone: a new puzzle is loaded twice on its
     // commit, and each replace of the file costs a wait on the disk.
     std::string vecchio;
-    const bool giaScritto = LeggiFile(temp, vecchio, kLunghezzaMassimaImmagine) && vecchio == *byte;
+    const bool giaScritto = LeggiFile(temp, vecchio, kLunghezzaMassimaImmagine) && vecchio == byte;
     if (!giaScritto && !c.avvisoFileTemp) {
-        if (const auto esito = ScriviAtomico(temp, *byte); !esito) {
+        if (const auto esito = ScriviAtomico(temp, byte); !esito) {
             c.avvisoFileTemp = true;
             c.MsgBox(ConFile(testi::kFileTempNonScritto, temp, esito));
         }

@@ -34,6 +34,14 @@ std::string Motivo(EsitoFile esito) {
             return "contenuto non valido";
         case kCambiato:
             return "il file è cambiato durante la lettura";
+        case kTroppoCorto:
+            return "il file è più corto del previsto";
+        case kNonConcordaIndice:
+            return "non corrisponde all'indice delle parole";
+        case kImmagineTroppoGrande:
+            return "immagine troppo grande";
+        case kVuoto:
+            return "il file è vuoto";
         default:
             return "errore " + std::to_string(esito.errore);
     }

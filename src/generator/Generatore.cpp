@@ -158,21 +158,19 @@ Esito Chiedi(Contesto& c, const char* testo) {
     return Esito::Fine;
 }
 
-// The files a generation needs, named one a line when they are missing or unusable.
-std::string DatiMancanti(Contesto& c) {
-    std::string mancanti;
-    const auto& indice = c.m.IndiceLunghezze;
-    const bool indiceValido = IndiceUsabile(indice);
-    if (!indiceValido) mancanti += "\r" + RigaFile(Percorso(c, kFileIndice));
-    ArchivioParole archivio;
-    if (!archivio.Apri(Percorso(c, kFileArchivio)) || (indiceValido && archivio.NumRecord() < indice[15][1]))
-        mancanti += "\r" + RigaFile(Percorso(c, kFileArchivio));
-    // A catalogue line the loader left empty (its caption was not capitals) is no picture to choose.
+// The data a run needs, checked as the loader checks them: the files that cannot be used, one a line
+// with the reason; empty when the run can go on, `archivio` then open on the word store it checked.
+std::string DatiMancanti(Contesto& c, ArchivioParole& archivio) {
+    auto dati = LeggiDatiNuoviSchemi(c);
+    if (auto righe = RigheDatiNonValidi(c, dati); !righe.empty()) return righe;
+    // Usable files, but tables loaded before they were mended or replaced: load them again, so that
+    // the index in use is the one the store was checked against.
     const auto& tabella = c.m.TabellaImmagini;
-    if (std::none_of(tabella.begin() + 1, tabella.begin() + 1 + std::max(c.m.NumImmagini, 0),
-                     [](const auto& voce) { return !voce[1].empty(); }))
-        mancanti += "\r" + RigaFile(Percorso(c, kFileCatalogo));
-    return mancanti;
+    const bool immagini = std::any_of(tabella.begin() + 1, tabella.begin() + 1 + std::max(c.m.NumImmagini, 0),
+                                      [](const auto& voce) { return !voce[1].empty(); });
+    if (c.m.IndiceLunghezze != dati.tabellaIndice || !immagini) CaricaDizionario(c);
+    archivio = std::move(dati.parole);
+    return {};
 }
 
 // A number drawn uniformly from da..a.
@@ -333,12 +331,10 @@ bool ScegliImmagine(Contesto& c) {
 }
 
 // One run of the generator, from the empty board to the commit.
-Esito Genera(Contesto& c) {
+Esito Genera(Contesto& c, ArchivioParole& archivio) {
     auto& m = c.m;
     auto& f = c.f;
     Azzera(c);
-    ArchivioParole archivio;
-    archivio.Apri(Percorso(c, kFileArchivio));
 
     if (!RigheLunghe(c, archivio)) return Esito::Fine;
     f.Label1[1].Caption = testi::kAttendi;
@@ -468,15 +464,16 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
 }
 
 void NuovoSchema(Contesto& c) {
-    const auto mancanti = DatiMancanti(c);
-    if (!mancanti.empty()) {
-        c.MsgBox(testi::kDatiGeneratore + mancanti);
-        return;
-    }
-    // Each retry starts over from the empty board; the busy flag holds until the last run ends.
+    // Each retry starts over from the empty board; the busy flag holds until the last run ends. Every
+    // run checks the data again: the load after a rejected puzzle may have found them changed.
     for (int rifiuti = 0;;) {
+        ArchivioParole archivio;
+        if (const auto mancanti = DatiMancanti(c, archivio); !mancanti.empty()) {
+            c.MsgBox(testi::kDatiGeneratore + mancanti);
+            return;
+        }
         c.m.Occupato = 1;
-        const auto esito = Genera(c);
+        const auto esito = Genera(c, archivio);
         if (esito == Esito::Fine) return;
         if (esito == Esito::Rifiutato && ++rifiuti >= kRifiutiMassimi) {
             // The last rejected puzzle is the current file: it stays, as after Cancel.

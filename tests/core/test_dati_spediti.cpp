@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
 #include "FalsaPiattaforma.h"
+#include "board/ControlloImmagine.h"
 #include "files/Dizionario.h"
 
 using namespace tramelo;
@@ -52,4 +54,26 @@ TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
         for (std::string w; !tipo.starts_with('#') && in >> w;)
             EXPECT_EQ(parole.count(w), tipo == "dentro" ? 1u : 0u) << tipo << ": " << w;
     }
+}
+
+// Every shipped picture is a 259 x 194 baseline JPEG (one scan), well within the decoding budget, and the
+// store holds exactly the catalogue's pictures.
+TEST(DatiSpediti, LeImmagini) {
+    Catalogo catalogo;
+    ASSERT_TRUE(LeggiCatalogo(TRAMELO_DATA_DIR "/Immagini.txt", catalogo));
+    const auto& voci = catalogo.voci;
+    std::ifstream in(TRAMELO_DATA_DIR "/Immagini.jpg", std::ios::binary);
+    const std::string archivio(std::istreambuf_iterator<char>(in), {});
+    std::size_t inizio = 0;
+    for (const auto& voce : voci) {
+        const auto byte = archivio.substr(inizio, std::size_t(voce.lunghezza));
+        inizio += std::size_t(voce.lunghezza);
+        const auto h = LeggiIntestazioneJpeg(byte);
+        ASSERT_TRUE(h) << voce.nome;
+        EXPECT_EQ(std::tuple(h->larghezza, h->altezza, h->scansioni, h->progressiva),
+                  std::tuple(259, 194, 1, false))
+            << voce.nome;
+        EXPECT_TRUE(ControllaImmagine(byte)) << voce.nome;
+    }
+    EXPECT_EQ(inizio, archivio.size());
 }

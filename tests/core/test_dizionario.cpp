@@ -1,6 +1,7 @@
 // The catalogue and length-index loader, the shuffled orders, what the loader refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -14,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kCat = "Immagini.txt", kIndice = "dizionari/indir_bbb.txt",
+const std::string kCat = "Immagini.txt", kJpg = "Immagini.jpg", kIndice = "dizionari/indir_bbb.txt",
                   kBbb = "dizionari/dizionario.bbb";
 
 // 50 words of 5 letters and 50 of 6, then one of each length (records 1..109), and 30 pictures.
@@ -63,30 +64,71 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     EXPECT_EQ(m.OrdineParoleCorte, corte);  // and p above 100 keeps p
 }
 
-// What the loader refuses: the file named in one message with the reason, its tables left empty, the
-// puzzle still loaded.
+// What the loader refuses: the file at fault named in one message with the reason, its tables left
+// empty, the puzzle still loaded. The catalogue, the picture store, the index and the word store are
+// judged as a whole: a store that does not hold what the index says is the store's fault.
 TEST(Dizionario, FileMancantiONonValidi) {
     auto corte15001 = test::ParoleCasuali(50, 1, 1);
     corte15001[6].resize(15001 - 50);
-    constexpr auto kNonEsiste = "il file non esiste", kNonValido = "contenuto non valido";
-    using Nominati = std::vector<std::pair<std::string, std::string>>;  // file, reason
-    const std::pair<std::function<void(const CartellaProva&)>, Nominati> casi[] = {
-        {[](auto& d) { fs::remove(d.percorso() / kCat); }, {{kCat, kNonEsiste}}},
-        {[](auto& d) { fs::remove(d.percorso() / kCat), fs::create_directory(d.percorso() / kCat); },
-         {{kCat, "è una cartella"}}},
-        {Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {{kIndice, kNonValido}}},  // 10 lines
-        {Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }),
-         {{kIndice, kNonValido}}},  // not a number
-        {Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }), {{kIndice, kNonValido}}},  // a gap
-        {[&](auto& d) { Dati(d, corte15001); }, {{kIndice, kNonValido}}},  // over 15000 short words
-        {Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }),
-         {{kBbb, kNonValido}}},  // shorter than the index
-        {Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }),
-         {{kBbb, kNonValido}}},  // small letters
-        {[](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
-         {{kCat, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},  // all missing
+    constexpr auto kNonEsiste = "il file non esiste", kNonValido = "contenuto non valido",
+                   kNonConcorda = "non corrisponde all'indice delle parole",
+                   kCorto = "il file è più corto del previsto";
+    auto rimuovi = [](const std::string& f) {
+        return [=](const CartellaProva& d) { fs::remove(d.percorso() / f); };
     };
-    for (const auto& [guasta, nominati] : casi) {
+    using Nominati = std::vector<std::pair<std::string, std::string>>;  // file, reason
+    const std::tuple<const char*, std::function<void(const CartellaProva&)>, Nominati> casi[] = {
+        {"catalogo mancante", rimuovi(kCat), {{kCat, kNonEsiste}}},
+        {"una cartella al posto del catalogo",
+         [](auto& d) { fs::remove(d.percorso() / kCat), fs::create_directory(d.percorso() / kCat); },
+         {{kCat, "è una cartella"}}},
+        {"lunghezza di un'immagine non di cifre",
+         Cambia(kCat, [](auto& t) { t.replace(4, 5, "abcde"); }),
+         {{kCat, kNonValido}}},
+        {"archivio delle immagini mancante", rimuovi(kJpg), {{kJpg, kNonEsiste}}},
+        {"archivio delle immagini vuoto",
+         Cambia(kJpg, [](auto& t) { t.clear(); }),
+         {{kJpg, "il file è vuoto"}}},
+        {"archivio delle immagini più corto del catalogo",
+         Cambia(kJpg, [](auto& t) { t.pop_back(); }),
+         {{kJpg, kCorto}}},
+        {"entrambi i file delle immagini mancanti",
+         [&](auto& d) { rimuovi(kCat)(d), rimuovi(kJpg)(d); },
+         {{kCat, kNonEsiste}, {kJpg, kNonEsiste}}},
+        {"indice di 10 righe",
+         Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }),
+         {{kIndice, kNonValido}}},
+        {"indice non numerico",
+         Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }),
+         {{kIndice, kNonValido}}},
+        {"indice con un buco",
+         Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }),
+         {{kIndice, kNonValido}}},
+        {"oltre 15000 parole corte", [&](auto& d) { Dati(d, corte15001); }, {{kIndice, kNonValido}}},
+        {"archivio di un record più corto dell'indice",
+         Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }),
+         {{kBbb, kNonConcorda}}},
+        {"archivio tagliato di 7 byte",
+         Cambia(kBbb, [](auto& t) { t.resize(t.size() - 7); }),
+         {{kBbb, kNonConcorda}}},
+        {"indice oltre la fine dell'archivio",
+         Cambia(kIndice, [](auto& t) { t.replace(t.size() - 8, 6, "000110"); }),
+         {{kBbb, kNonConcorda}}},
+        {"archivio più lungo dell'indice",
+         Cambia(kBbb, [](auto& t) { t += "ABCDEFGHIJKLMNO "; }),
+         {{kBbb, kNonConcorda}}},
+        {"parole di 5 lettere nell'intervallo delle 6",
+         Cambia(kIndice, [](auto& t) { t.replace(10, 6, "000049"), t.replace(21, 6, "000050"); }),
+         {{kBbb, kNonConcorda}}},
+        {"lettere minuscole",
+         Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }),
+         {{kBbb, kNonValido}}},
+        {"dizionario e catalogo mancanti",
+         [](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
+         {{kCat, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},
+    };
+    for (const auto& [nome, guasta, nominati] : casi) {
+        SCOPED_TRACE(nome);
         test::Partita p;
         Dati(p.cartella);
         guasta(p.cartella);
@@ -96,10 +138,12 @@ TEST(Dizionario, FileMancantiONonValidi) {
             atteso += "\r" + motivo + ": " + (p.cartella.percorso() / f).string();
         EXPECT_EQ(p.piattaforma.Testi(), std::vector<std::string>{atteso});
         const auto& m = p.c.m;
-        const bool senzaDizionario = nominati.back().first != kCat;
-        EXPECT_EQ(m.NumImmagini, nominati.front().first == kCat ? 0 : 30) << atteso;
-        EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100) << atteso;
-        EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario) << atteso;
-        EXPECT_EQ(m.Griglia[17], 'R' - 64) << atteso;
+        const bool senzaDizionario =
+            std::ranges::any_of(nominati, [](auto& n) { return n.first.starts_with("diz"); });
+        const bool senzaCatalogo = nominati.front().first == kCat;
+        EXPECT_EQ(m.NumImmagini, senzaCatalogo ? 0 : 30);
+        EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100);
+        EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario);
+        EXPECT_EQ(m.Griglia[17], 'R' - 64);
     }
 }

@@ -9,10 +9,12 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <utility>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
 #include "app/Testi.h"
+#include "board/Schema.h"
 #include "files/FileSchema.h"
 #include "generator/Generatore.h"
 
@@ -21,6 +23,28 @@ using namespace tramelo;
 using namespace tramelo::test;
 
 namespace {
+
+const std::string kArchivio = "dizionari/dizionario.bbb";
+
+// The small store of random words the fixed clocks below were checked on, with its index and pictures.
+void DatiPiccoli(const CartellaProva& d) {
+    // clang-format off
+    ScriviDati(d, ParoleCasuali(40, 300, 5), {"IL RE", "LA LUNA", "UN SOLE", "IL MARE BLU",
+        "LA TORRE DI PISA", "UN ORSO", "LE ALPI", "IL PONTE", "LA NAVE", "UN GATTO NERO", "LA CASA ROSSA",
+        "IL FIUME", "LA STELLA", "UN FIORE", "IL TRENO", "LA MONTAGNA", "IL CASTELLO", "LA CHIESA",
+        "UN LAGO BLU", "IL BOSCO", "LA PIAZZA GRANDE", "UNA BARCA A VELA"});
+    // clang-format on
+}
+// The store's records in reverse order under the same index: its ranges hold words of other lengths.
+void Rovescia(const CartellaProva& d) {
+    const auto t = d.Leggi(kArchivio);
+    std::string r = t.substr(0, 15);
+    for (std::size_t i = t.size(); i > 15; i -= 16) r += t.substr(i - 16, 16);
+    d.Scrivi(kArchivio, r);
+}
+void Taglia(const CartellaProva& d, std::size_t byte) {
+    fs::resize_file(d.percorso() / kArchivio, fs::file_size(d.percorso() / kArchivio) - byte);
+}
 
 // A game on the current puzzle kTavolaCasa, with the generator's data files written by `prepara`.
 struct Generazione : Partita {
@@ -88,14 +112,7 @@ TEST(NuovoSchema, SchemiDiOrologiFissati) {
         {39000, kNessuno}, {67000, kNessuno}, {100000, kQuattroTentativi}};
     for (const auto& [orologio, messaggi] : casi) {
         SCOPED_TRACE(orologio);
-        Generazione g([](const CartellaProva& d) {
-            // clang-format off
-            ScriviDati(d, ParoleCasuali(40, 300, 5), {"IL RE", "LA LUNA", "UN SOLE", "IL MARE BLU",
-                "LA TORRE DI PISA", "UN ORSO", "LE ALPI", "IL PONTE", "LA NAVE", "UN GATTO NERO", "LA CASA ROSSA",
-                "IL FIUME", "LA STELLA", "UN FIORE", "IL TRENO", "LA MONTAGNA", "IL CASTELLO", "LA CHIESA",
-                "UN LAGO BLU", "IL BOSCO", "LA PIAZZA GRANDE", "UNA BARCA A VELA"});
-            // clang-format on
-        });
+        Generazione g(DatiPiccoli);
         g.piattaforma.orologio = orologio;
         g.Ricarica();
         g.piattaforma.messaggi.clear();
@@ -117,8 +134,10 @@ TEST(NuovoSchema, UnaSolaImmagineDiDiciottoLettere) {
     EXPECT_EQ(lettura.soluzione + "|" + lettura.rigaImmagine, "IL CASTELLO DI SABBIA|001 00025");
 }
 
-// The failures that ask to retry, or stop, and put the current puzzle back.
+// The failures that ask to retry, or stop, and put the current puzzle back. Data that cannot be used
+// stop it before it starts, naming each file at fault with the reason, as the loader does.
 TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
+    const std::string kNonConcorda = "\rnon corrisponde all'indice delle parole: @/dizionari/dizionario.bbb";
     // name, the data written, the answers to the questions, the messages ('@' stands for the program folder)
     const std::tuple<const char*, std::function<void(const CartellaProva&)>, std::deque<int>,
                      std::vector<std::string>>
@@ -140,13 +159,41 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
              },
              {},
              {testi::kRigheLunghe}},
-            {"dati mancanti",
+            {"nessun file di dati",
+             [](auto&) {},
+             {kRispostaAnnulla},
+             {testi::kDatiGeneratore + std::string("\ril file non esiste: @/Immagini.txt"
+                                                   "\ril file non esiste: @/Immagini.jpg"
+                                                   "\ril file non esiste: @/dizionari/indir_bbb.txt"
+                                                   "\ril file non esiste: @/dizionari/dizionario.bbb")}},
+            {"archivio delle immagini mancante",
+             [](auto& d) { DatiPiccoli(d), fs::remove(d.percorso() / "Immagini.jpg"); },
+             {kRispostaAnnulla},
+             {testi::kDatiGeneratore + std::string("\ril file non esiste: @/Immagini.jpg")}},
+            {"catalogo e archivio delle immagini mancanti",
              [](auto& d) {
-                 fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / "Immagini.txt");
+                 DatiPiccoli(d), fs::remove(d.percorso() / "Immagini.jpg"),
+                     fs::remove(d.percorso() / "Immagini.txt");
              },
-             {},
+             {kRispostaAnnulla},
              {testi::kDatiGeneratore +
-              std::string("\r@/dizionari/indir_bbb.txt\r@/dizionari/dizionario.bbb\r@/Immagini.txt")}},
+              std::string("\ril file non esiste: @/Immagini.txt\ril file non esiste: @/Immagini.jpg")}},
+            {"archivio delle parole tagliato di 7 byte",
+             [](auto& d) { DatiPiccoli(d), Taglia(d, 7); },
+             {kRispostaAnnulla},
+             {testi::kDatiGeneratore + kNonConcorda}},
+            {"indice oltre la fine dell'archivio delle parole",
+             [](auto& d) {
+                 DatiPiccoli(d);
+                 auto t = d.Leggi("dizionari/indir_bbb.txt");
+                 d.Scrivi("dizionari/indir_bbb.txt", t.replace(t.size() - 8, 6, "999999"));
+             },
+             {kRispostaAnnulla},
+             {testi::kDatiGeneratore + kNonConcorda}},
+            {"intervalli dell'indice con parole di altre lunghezze",
+             [](auto& d) { DatiPiccoli(d), Rovescia(d); },
+             {kRispostaAnnulla},
+             {testi::kDatiGeneratore + kNonConcorda}},
         };
     for (const auto& [nome, prepara, risposte, messaggi] : casi) {
         SCOPED_TRACE(nome);
@@ -163,6 +210,66 @@ TEST(NuovoSchema, FallimentiRimettonoLoSchemaCorrente) {
         EXPECT_EQ(g.cartella.Leggi("schemi/schema.txt"), corrente);
         EXPECT_EQ(g.c.m.Griglia, griglia);  // the current puzzle is back on the board
         EXPECT_EQ(g.c.m.Occupato, 0);
+    }
+}
+
+// The word store rewritten or cut short under the game: during a generation (at its first repaint,
+// between its phases) or between two loads. The run under way goes on from its copy of the store and
+// makes the puzzle it would have made; nothing crashes; once the store no longer agrees with the
+// index, the load names it and Nuovo schema refuses, naming it too.
+TEST(NuovoSchema, LArchivioCambiaSottoIlGioco) {
+    struct Piattaforma : FalsaPiattaforma {
+        std::function<void()> alRidisegno;
+        void Ridisegna() override {
+            FalsaPiattaforma::Ridisegna();
+            if (alRidisegno) std::exchange(alRidisegno, nullptr)();
+        }
+    };
+    enum Quando { Durante, TraDueCaricamenti };
+    // name, when, the change, whether the store then disagrees with the index
+    const std::tuple<const char*, Quando, std::function<void(const CartellaProva&)>, bool> casi[] = {
+        {"tagliato a metà", Durante, [](auto& d) { Taglia(d, fs::file_size(d.percorso() / kArchivio) / 2); },
+         true},
+        {"svuotato", Durante, [](auto& d) { d.Scrivi(kArchivio, ""); }, true},
+        {"riscritto con le parole rovesciate", Durante, Rovescia, true},
+        {"riscritto uguale", Durante, [](auto& d) { d.Scrivi(kArchivio, d.Leggi(kArchivio)); }, false},
+        {"tagliato di 7 byte", TraDueCaricamenti, [](auto& d) { Taglia(d, 7); }, true},
+        {"riscritto con le parole rovesciate", TraDueCaricamenti, Rovescia, true},
+    };
+    std::ifstream file(TRAMELO_FIXTURES "/generato_39000.txt", std::ios::binary);
+    const std::string generato(std::istreambuf_iterator<char>(file), {});
+    for (const auto& [nome, quando, cambia, guasto] : casi) {
+        SCOPED_TRACE(nome +
+                     std::string(quando == Durante ? " durante la generazione" : " tra due caricamenti"));
+        Piattaforma piattaforma;
+        CartellaProva cartella;
+        Contesto c(piattaforma, cartella.percorso());
+        DatiPiccoli(cartella);
+        cartella.Scrivi("schemi/schema.txt", TestoSchema(kTavolaCasa, "X", "000 00000", {"CASA"}));
+        piattaforma.orologio = 39000;  // accepted at its first run
+        Form_Initialize(c);
+        if (quando == Durante) {
+            piattaforma.alRidisegno = [&] { cambia(cartella); };
+        } else {
+            cambia(cartella);
+            c.m.DizionarioCaricato = 0;
+            PreparaSchema(c);
+        }
+        mnuNS_Click(c);
+        if (quando == Durante) {
+            EXPECT_EQ(cartella.Leggi("schemi/schema.txt"), generato);
+        }
+        if (guasto) mnuNS_Click(c);
+
+        const auto archivio = (cartella.percorso() / kArchivio).string();
+        const auto riga = "\rnon corrisponde all'indice delle parole: " + archivio;
+        const auto caricamento = testi::kDatiNuoviSchemi + riga, generatore = testi::kDatiGeneratore + riga;
+        // When the store goes bad during the first command, that command still makes its puzzle.
+        std::vector<std::string> attesi;
+        if (guasto && quando == Durante) attesi = {caricamento, generatore};
+        if (guasto && quando == TraDueCaricamenti) attesi = {caricamento, generatore, generatore};
+        EXPECT_EQ(piattaforma.Testi(), attesi);
+        EXPECT_EQ(GuastoTavola(c), "");
     }
 }
 

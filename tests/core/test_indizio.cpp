@@ -1,4 +1,5 @@
-// The picture clue: cutting the picture out of the store, showing it, and every way it can fail.
+// The picture clue: cutting the picture out of the store, the decoding budget read from its header,
+// showing it, and every way it can fail.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 
 #include "FalsaPiattaforma.h"
 #include "app/Testi.h"
+#include "board/ControlloImmagine.h"
 
 using namespace tramelo;
 namespace fs = std::filesystem;
@@ -21,6 +23,31 @@ std::string Foto(int n, char seme) {
 const std::string kArchivio = Foto(100, 'a') + Foto(250, 'k') + Foto(40, 'u') + Foto(30, 'z');
 const std::string kTreRighe = "000100100 UNO jpg\r\n0002  2509DUE jpg\r\n000300040 TRE jpg\r\n";
 const std::string kCatalogo = kTreRighe + std::string(596, '\n');
+
+std::string Byte(std::initializer_list<int> b) {
+    std::string s;
+    for (int x : b) s += char(x);
+    return s;
+}
+// JPEG segments as an encoder writes them: marker, length (its own two bytes included), body.
+std::string Segmento(int marcatore, const std::string& corpo) {
+    const int n = int(corpo.size()) + 2;
+    return Byte({0xFF, marcatore, n >> 8, n & 0xFF}) + corpo;
+}
+// A frame header of one component (C0 baseline, C2 progressive).
+std::string Telaio(int larghezza, int altezza, int marcatore = 0xC2) {
+    return Segmento(marcatore,
+                    Byte({8, altezza >> 8, altezza & 0xFF, larghezza >> 8, larghezza & 0xFF, 1, 1, 0x11, 0}));
+}
+// One scan and its data, which holds a stuffed FF 00 and a restart marker: neither is a scan.
+std::string Scansione() {
+    return Segmento(0xDA, Byte({1, 1, 0, 1, 63, 0})) + Byte({0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
+}
+std::string Jpeg(int larghezza, int altezza, int scansioni, int marcatore = 0xC2) {
+    std::string j = "\xFF\xD8" + Telaio(larghezza, altezza, marcatore);
+    for (int i = 0; i < scansioni; ++i) j += Scansione();
+    return j + "\xFF\xD9";
+}
 
 test::Partita& ConDati(test::Partita& p) {
     p.cartella.Scrivi("Immagini.txt", kCatalogo);
@@ -73,24 +100,77 @@ TEST(Indizio, EstraeEMostraLImmagine) {
               (std::vector<float>{13860, 4447.5, 840, 5640, 9, 9300, 405, 3945, 2970, 12041, 3191}));
 }
 
-// With picture 1 on show, a bad load names the file at fault and leaves picture 1 in place.
+// What a picture's header promises its decoder, read before decoding: within budget, beyond it, or
+// not a JPEG a decoder could follow.
+TEST(Indizio, BudgetDiDecodifica) {
+    const std::string kOk, kGrande = "immagine troppo grande", kNonValido = "contenuto non valido";
+    const std::tuple<const char*, std::string, std::string> casi[] = {
+        {"progressiva di 10 scansioni come quelle di un codificatore", Jpeg(259, 194, 10), kOk},
+        {"al limite: 2000 x 2000 in 48 scansioni", Jpeg(2000, 2000, 48), kOk},
+        {"larghezza 2001", Jpeg(2001, 194, 1), kGrande},
+        {"altezza 2001, baseline", Jpeg(259, 2001, 1, 0xC0), kGrande},
+        {"49 scansioni", Jpeg(259, 194, 49), kGrande},
+        {"4000 x 4000 in 2213 scansioni", Jpeg(4000, 4000, 2213), kGrande},
+        {"telaio enorme dopo byte estranei",
+         "\xFF\xD8"
+         "estranei" +
+             Telaio(4000, 4000) + Scansione(),
+         kGrande},
+        {"scansioni dopo la fine dell'immagine", Jpeg(259, 194, 1) + Jpeg(259, 194, 60).substr(2), kOk},
+        {"senza telaio non si decodifica nulla",
+         "\xFF\xD8"
+         "UNO\xFF\xD9",
+         kOk},
+        {"non comincia con FF D8", "\x89PNG\r\n\x1A\n" + Telaio(10, 10), kNonValido},
+        {"segmento oltre la fine", "\xFF\xD8" + Telaio(259, 194).substr(0, 9), kNonValido},
+        {"lunghezza di segmento sotto 2", "\xFF\xD8\xFF\xE0" + Byte({0, 1}) + Telaio(259, 194), kNonValido},
+        {"telaio della lunghezza sbagliata",
+         "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194, 1, 3, 2, 1, 0x11, 0})), kNonValido},
+        {"scansione prima del telaio", "\xFF\xD8" + Scansione() + Telaio(259, 194), kNonValido},
+        {"due telai", "\xFF\xD8" + Telaio(259, 194) + Telaio(259, 194) + Scansione(), kNonValido},
+        {"secondo FF D8", "\xFF\xD8" + Telaio(259, 194) + "\xFF\xD8" + Scansione(), kNonValido},
+        {"larghezza 0", Jpeg(0, 194, 1), kNonValido},
+        {"cinque componenti",
+         "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194,  1, 3, 5,    1, 0x11, 0,    2, 0x11,
+                                           0, 3, 0x11, 0, 4, 0x11, 0, 5,    0x11, 0})),
+         kNonValido},
+    };
+    for (const auto& [nome, byte, motivo] : casi) EXPECT_EQ(Motivo(ControllaImmagine(byte)), motivo) << nome;
+}
+
+// With picture 1 on show, a bad load names the file at fault with the reason, leaves picture 1 in place
+// and hands the platform nothing to decode.
 TEST(Indizio, IngressiNonValidi) {
     const std::string kSchema = "schemi/schema.txt", kCat = "Immagini.txt", kJpg = "Immagini.jpg";
-    // name, the puzzle's picture line, the file at fault, what it is made to hold (none: it is removed)
-    const std::tuple<const char*, const char*, std::string, std::optional<std::string>> casi[] = {
-        {"lunghezza 0", "001 00000", kSchema, {}},
-        {"riga di quattro caratteri", "001 ", kSchema, {}},
-        {"lunghezza oltre 99999", "001 100000", kSchema, {}},
-        {"numero negativo", "-01 00100", kSchema, {}},
-        {"numero oltre 600", "601 00100", kSchema, {}},
-        {"catalogo mancante", "002 00250", kCat, std::nullopt},
-        {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe},
-        {"lunghezza negativa in catalogo", "003 00040", kCat, "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19)},
-        {"archivio mancante", "001 00100", kJpg, std::nullopt},
-        {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390)},
-        {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x")},
-    };
-    for (const auto& [nome, riga, file, testo] : casi) {
+    const std::string kNonValido = "contenuto non valido", kCorto = "il file è più corto del previsto";
+    // Picture 2 in the store replaced by a header of 4000 x 4000 pixels, padded to its 250 bytes.
+    auto enorme = Jpeg(4000, 4000, 3);
+    enorme.resize(250, '\0');
+    // name, the puzzle's picture line, the file at fault, what it is made to hold (none: it is removed),
+    // the reason given
+    const std::tuple<const char*, const char*, std::string, std::optional<std::string>, std::string> casi[] =
+        {
+            {"lunghezza 0", "001 00000", kSchema, {}, kNonValido},
+            {"riga di quattro caratteri", "001 ", kSchema, {}, kNonValido},
+            {"lunghezza oltre 99999", "001 100000", kSchema, {}, kNonValido},
+            {"numero negativo", "-01 00100", kSchema, {}, kNonValido},
+            {"numero oltre 600", "601 00100", kSchema, {}, kNonValido},
+            {"catalogo mancante", "002 00250", kCat, std::nullopt, "il file non esiste"},
+            {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe, kCorto},
+            {"lunghezza negativa in catalogo", "003 00040", kCat,
+             "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
+            {"lunghezza di lettere in catalogo", "002 00250", kCat,
+             "0001abcde UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
+            {"lunghezza non di cifre dopo l'immagine", "002 00250", kCat,
+             std::string(kCatalogo).replace(42, 5, "00x40"), kNonValido},
+            {"archivio mancante", "001 00100", kJpg, std::nullopt, "il file non esiste"},
+            {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390), kCorto},
+            {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x"),
+             kNonValido},
+            {"immagine oltre il budget di decodifica", "002 00250", kJpg,
+             std::string(kArchivio).replace(100, 250, enorme), "immagine troppo grande"},
+        };
+    for (const auto& [nome, riga, file, testo, motivo] : casi) {
         test::Partita p;
         ConDati(p).Carica(test::kTavolaAlfabeto, {}, "", "001 00100");
         const auto prima = p.c.f.Image1;
@@ -98,8 +178,10 @@ TEST(Indizio, IngressiNonValidi) {
             testo ? p.cartella.Scrivi(file, *testo) : void(fs::remove(p.cartella.percorso() / file));
         p.Carica(std::vector<std::string>(10, "ZYXWVUTSRQPONMLKJI"), {}, "", riga);
 
-        const auto atteso = testi::kImmagineNonMostrata + (":\r" + (p.cartella.percorso() / file).string());
+        const auto atteso =
+            testi::kImmagineNonMostrata + (" (" + motivo + "):\r" + (p.cartella.percorso() / file).string());
         EXPECT_EQ(p.piattaforma.Testi(testi::kImmagineNonMostrata), std::vector<std::string>{atteso}) << nome;
+        EXPECT_EQ(p.piattaforma.immaginiCaricate.size(), 1u) << nome << ": only picture 1 was decoded";
         for (auto k : {kImmagineIndizio, kImmagineCredito}) {
             const auto &a = p.c.f.Image1[std::size_t(k)], &b = prima[std::size_t(k)];
             EXPECT_TRUE(a.Picture == b.Picture && a.Width == b.Width && a.Top == b.Top) << nome << " " << k;

@@ -1,6 +1,7 @@
 // Fuzz target: the length index, the picture catalogue and the word store, loaded and then used to
 // generate a puzzle. The input packs the three files.
 #include "Banco.h"
+#include "files/Dizionario.h"
 
 using namespace tramelo;
 
@@ -23,6 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     b.File(0, "dizionari/indir_bbb.txt");
     b.File(1, "Immagini.txt");
     b.File(2, "dizionari/dizionario.bbb");
+    // A picture store as long as the catalogue's lengths add up to, without writing its bytes: a shorter
+    // one would stop every generation before it starts.
+    Catalogo catalogo;
+    LeggiCatalogo(b.cartella.percorso() / "Immagini.txt", catalogo);
+    std::uintmax_t totale = 1;
+    for (const auto& voce : catalogo.voci) totale += static_cast<std::uintmax_t>(voce.lunghezza);
+    b.cartella.Scrivi("Immagini.jpg", "\xFF\xD8");
+    std::filesystem::resize_file(b.cartella.percorso() / "Immagini.jpg", totale);
     b.cartella.Scrivi("schemi/schema.txt", test::TestoSchema(test::kTavolaCasa, "", "000 00000", {"CASA"}));
     // OK to the first few retry questions (the input's size decides how many), then Cancel.
     b.piattaforma.ok = static_cast<int>(dimensione % 4);

@@ -1,6 +1,7 @@
 // Fuzz target: the library of saved puzzles. The input packs a saved puzzle's name (its first three
 // characters make schema_n_???.txt) and bytes; the current puzzle is saved, that one loaded and deleted.
 #include "Banco.h"
+#include "app/Messaggi.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
 
@@ -11,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     // Three characters of the name; the two a file name cannot hold become '_'.
     std::string nome = "schema_n_" + (b.parti[0] + "000").substr(0, 3) + ".txt";
     for (char& ch : nome) ch = ch == '/' || ch == '\0' ? '_' : ch;
+    // A name holding a control character is never listed, so no click reaches it.
+    const bool elencato = !HaControlli(nome);
     const auto corrente = test::TestoSchema(test::kTavolaCasa, "", "001 00010", {"CASA"});
     const std::string &salvato = b.parti.back(), percorso = "schemi/" + nome;
     std::filesystem::remove_all(b.cartella.percorso() / "schemi");
@@ -27,14 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     // Loading: the current puzzle becomes the fuzzed one only when that one is complete.
     scegli(mnuCaricaSchema_Click);
     fuzz::VerificaTavola(b.c);
-    const bool completo = LeggiSchemaDaTesto(salvato).completo && std::ssize(salvato) <= kLimiteSchema;
+    const bool completo =
+        elencato && LeggiSchemaDaTesto(salvato).completo && std::ssize(salvato) <= kLimiteSchema;
     fuzz::Verifica(b.cartella.Leggi("schemi/schema.txt") == (completo ? salvato : corrente),
                    "schema corrente");
 
-    // Deleting it: gone, whatever it held.
+    // Deleting it: gone, whatever it held, when the list shows it.
     if (b.c.f.File1.Visible) mnuCaricaSchema_Click(b.c);
     scegli(mnuCancellaSchema_Click);
-    fuzz::Verifica(!std::filesystem::exists(b.cartella.percorso() / percorso), "schema cancellato");
+    fuzz::Verifica(std::filesystem::exists(b.cartella.percorso() / percorso) == !elencato,
+                   "schema cancellato");
     fuzz::VerificaTavola(b.c);
     return 0;
 }
