@@ -9,6 +9,7 @@
 #include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
+#include "files/CartelleGioco.h"
 #include "files/Dizionario.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
@@ -401,6 +402,8 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
 }
 
 void NuovoSchema(Contesto& c) {
+    // A puzzle that cannot be written cannot be loaded either.
+    if (SolaLettura(c, testi::kSolaLetturaNuovo)) return;
     const auto mancanti = DatiMancanti(c);
     if (!mancanti.empty()) {
         c.MsgBox(testi::kDatiGeneratore + mancanti);
