@@ -2,11 +2,13 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "app/Casuale.h"
 #include "app/Form1.h"
 #include "app/Piattaforma.h"
+#include "files/Percorsi.h"
 #include "state/Module1.h"
 
 namespace tramelo {
@@ -23,7 +25,9 @@ struct Contesto {
     std::filesystem::path cartellaProgramma;  // the data: word store, index, catalogue, pictures
     std::filesystem::path cartellaGiocatore;  // the player's files: schemi/ and FileTemp.jpg
     bool installata = false;                  // data under <prefix>/share/tramelo, the player's files apart
-    bool soloLettura = false;                 // no player's folder: the shipped puzzle is played
+    bool soloLettura = false;                 // no player's folder: the shipped puzzle, nothing written
+    // The files the library list showed when it was last read, by name: a click acts only on that file.
+    std::map<std::string, IdentitaInode> elencati;
     Casuale rnd;
     // Notices not repeated while nothing changes: the unusable data files last named, the last reason a
     // picture could not be shown (cleared when one is), FileTemp.jpg not writable (once per run).

@@ -37,8 +37,6 @@ inline constexpr const char* kLibreriaPiena =
     "La libreria è piena: schema_n_999.txt è l'ultimo numero disponibile.\r"
     "Per fare posto, cancella con Cancella schema gli schemi dai numeri più alti: "
     "il nuovo schema prenderà il numero che segue il più alto rimasto.";
-inline constexpr const char* kSchemaGiaPresente =
-    "Lo schema non è stato salvato perché esiste già un file con questo nome";
 inline constexpr const char* kSalvataggioFallito = "Impossibile salvare lo schema";
 inline constexpr const char* kSchemaScomparso = "Impossibile leggere lo schema scelto";
 inline constexpr const char* kSostituzioneFallita =
@@ -47,6 +45,22 @@ inline constexpr const char* kCancellazioneFallita = "Impossibile cancellare lo 
 inline constexpr const char* kCartellaGiocatoreMancante =
     "Si gioca lo schema fornito con il gioco, senza poter salvare nulla, "
     "perché non si può creare la cartella dei tuoi schemi";
+inline constexpr const char* kElencoCambiato =
+    "L'elenco degli schemi viene aggiornato perché lo schema scelto non è più quello elencato";
+
+// A game that could not make the player's folder writes nothing for the whole run.
+inline constexpr const char* kSolaLetturaSalva =
+    "Il gioco è in sola lettura: lo schema non può essere salvato.";
+inline constexpr const char* kSolaLetturaNuovo =
+    "Il gioco è in sola lettura: non si possono creare nuovi schemi.";
+inline constexpr const char* kSolaLetturaCarica =
+    "Il gioco è in sola lettura: non si possono caricare gli schemi salvati.";
+inline constexpr const char* kSolaLetturaCancella =
+    "Il gioco è in sola lettura: non si possono cancellare gli schemi salvati.";
+
+// One game per player's folder.
+inline constexpr const char* kGiocoGiaAperto =
+    "Il gioco è già aperto in un'altra finestra su questa cartella";
 
 // Data files that cannot be used; each message is followed by the files, one a line ("motivo: file").
 inline constexpr const char* kDatiNuoviSchemi =

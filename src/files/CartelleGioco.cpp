@@ -1,12 +1,17 @@
 // The program folder of a copy the player owns, or the data and player's folders of an installed copy.
 #include "files/CartelleGioco.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <system_error>
 
 #include "app/Contesto.h"
 #include "app/Messaggi.h"
 #include "app/Testi.h"
+#include "files/Dizionario.h"
 #include "files/Percorsi.h"
 
 namespace fs = std::filesystem;
@@ -74,7 +79,50 @@ void PreparaCartellaGiocatore(Contesto& c) {
     c.soloLettura = true;
     c.MsgBox(ConFile(testi::kCartellaGiocatoreMancante,
                      giocatore.empty() ? fs::path("$XDG_DATA_HOME/tramelo") : giocatore, esito));
-    if (!ammessa) giocatore = kNessunaCartella;
+    giocatore = kNessunaCartella;
+    // The picture is still shown; its copy is one more file a read-only game does not write, and the
+    // message above has said why.
+    c.avvisoFileTemp = true;
+}
+
+bool SolaLettura(Contesto& c, const char* testo) {
+    if (!c.soloLettura) return false;
+    c.MsgBox(testo);
+    return true;
+}
+
+BloccoCartella::~BloccoCartella() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+BloccoCartella::Esito BloccoCartella::Prendi(const fs::path& cartella) {
+    if (fd_ >= 0) return Esito::Preso;
+    const auto file = cartella / kFileBlocco;
+    // A folder where the lock file exists but cannot be written still locks it: flock needs no write.
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return Esito::NonDisponibile;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool inUso = errno == EWOULDBLOCK;
+        ::close(fd);
+        return inUso ? Esito::InUso : Esito::NonDisponibile;
+    }
+    fd_ = fd;
+    return Esito::Preso;
+}
+
+bool OccupaCartellaGiocatore(Contesto& c, BloccoCartella& blocco) {
+    if (c.soloLettura) return true;
+    const auto esito = blocco.Prendi(c.cartellaGiocatore);
+    if (esito == BloccoCartella::Esito::InUso) {
+        c.MsgBox(ConFile(testi::kGiocoGiaAperto, c.cartellaGiocatore));
+        return false;
+    }
+    if (esito == BloccoCartella::Esito::Preso) {
+        RimuoviTemporanei(Percorso(c, kFileTemp).parent_path());
+        RimuoviTemporanei(Percorso(c, kCartellaSchemi));
+    }
+    return true;
 }
 
 }  // namespace tramelo

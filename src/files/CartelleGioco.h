@@ -31,9 +31,43 @@ CartelleGioco ScegliCartelle(const std::filesystem::path& cartellaEseguibile, co
 
 // For an installed copy: creates the player's folder with its schemi/ and, when it has no current puzzle,
 // copies the shipped one there. When that fails, or the folder is unnamed or lies under the prefix, the
-// player is told, naming the folder, and the shipped puzzle is played read-only (Contesto::soloLettura):
-// every write of the player's files goes to a folder that does not exist and fails with its own message.
+// player is told, naming the folder, and the shipped puzzle is played read-only (Contesto::soloLettura)
+// for the whole run: the commands that would write refuse (SolaLettura), FileTemp.jpg is not copied, and
+// the player's files point at a folder that cannot exist, so nothing can be written there by mistake.
 // Does nothing unless Contesto::installata.
 void PreparaCartellaGiocatore(Contesto& c);
+
+// For a command that would write: true, after showing `testo`, when the game is read-only.
+bool SolaLettura(Contesto& c, const char* testo);
+
+// The lock that keeps a second game off a player's folder: an advisory flock on the lock file
+// kFileBlocco in that folder, held while this object lives. The kernel frees it when the process ends,
+// however it ends, so a crash never leaves a folder locked.
+class BloccoCartella {
+  public:
+    BloccoCartella() = default;
+    ~BloccoCartella();
+    BloccoCartella(const BloccoCartella&) = delete;
+    BloccoCartella& operator=(const BloccoCartella&) = delete;
+
+    enum class Esito {
+        Preso,          // this game holds the folder
+        InUso,          // another game holds it
+        NonDisponibile  // no lock file can be made or locked there (a folder the player cannot write)
+    };
+    Esito Prendi(const std::filesystem::path& cartella);
+    bool Preso() const { return fd_ >= 0; }
+
+  private:
+    int fd_ = -1;
+};
+inline constexpr const char* kFileBlocco = ".tramelo.lock";
+
+// The start of a game that writes its player's folder (not read-only): takes the folder's lock and then
+// removes the temporary files that interrupted writes left in the folders the game writes (the player's
+// folder, where FileTemp.jpg lies, and its schemi/). When another game holds the folder the player is
+// told, naming it, and false is returned: this game must not start. A folder that cannot be locked is
+// played unlocked and keeps its temporary files, which a game running there may still be writing.
+bool OccupaCartellaGiocatore(Contesto& c, BloccoCartella& blocco);
 
 }  // namespace tramelo

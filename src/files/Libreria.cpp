@@ -10,6 +10,7 @@
 #include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
+#include "files/CartelleGioco.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
 #include "files/Testo.h"
@@ -19,8 +20,6 @@ namespace fs = std::filesystem;
 namespace tramelo {
 
 namespace {
-
-constexpr const char* kCartellaSchemi = "\\schemi";
 
 char Minuscola(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -40,12 +39,6 @@ bool Esiste(const fs::path& p) {
     return fs::exists(fs::symlink_status(p, ec));
 }
 
-// The whole of a regular puzzle-sized file; false for a missing file, a folder, a FIFO, a file too large
-// to be a puzzle or a read error.
-EsitoFile LeggiFileNormale(const fs::path& p, std::string& contenuto) {
-    return LeggiFile(p, contenuto, kLimiteSchema);
-}
-
 void ChiudiLista(Contesto& c) {
     c.f.File1.Visible = false;
     c.f.mnuCaricaSchema.Caption = testi::kCaricaSchema;
@@ -53,12 +46,14 @@ void ChiudiLista(Contesto& c) {
 }
 
 // Carica schema and Cancella schema: a second click closes the list, else it opens in the given mode.
-void ApriOChiudiLista(Contesto& c, Menu& comando, const char* esci, const char* vuota) {
+void ApriOChiudiLista(Contesto& c, Menu& comando, const char* esci, const char* vuota,
+                      const char* soloLettura) {
     if (c.m.Occupato == 1) return;
     if (c.f.File1.Visible) {
         ChiudiLista(c);
         return;
     }
+    if (SolaLettura(c, soloLettura)) return;
     AggiornaFile1(c);
     if (c.f.File1.names.empty()) {
         c.MsgBox(vuota);
@@ -68,10 +63,22 @@ void ApriOChiudiLista(Contesto& c, Menu& comando, const char* esci, const char* 
     comando.Caption = esci;
 }
 
-void CaricaScelto(Contesto& c, const fs::path& scelto) {
+// The clicked name no longer stands for the file listed (replaced, made a link or a folder, deleted):
+// nothing is done to it, the list shows what is there now, and closes when nothing is left.
+void ElencoCambiato(Contesto& c, const fs::path& scelto) {
+    c.MsgBox(ConFile(testi::kElencoCambiato, scelto));
+    AggiornaFile1(c);
+    if (c.f.File1.names.empty()) ChiudiLista(c);
+}
+
+void CaricaScelto(Contesto& c, const fs::path& scelto, IdentitaInode elencato) {
     std::string contenuto;
-    if (const auto esito = LeggiFileNormale(scelto, contenuto); !esito) {
-        c.MsgBox(ConFile(testi::kSchemaScomparso, scelto, esito));
+    IdentitaInode letto;
+    // Never through a link, and only the file listed: the name may have changed hands since the check.
+    const auto lettura = LeggiFile(scelto, contenuto, kLimiteSchema, Collegamenti::Rifiuta, &letto);
+    if (lettura && letto != elencato) return ElencoCambiato(c, scelto);
+    if (!lettura) {
+        c.MsgBox(ConFile(testi::kSchemaScomparso, scelto, lettura));
         // Show what is really there; nothing left to load closes the list.
         AggiornaFile1(c);
         if (c.f.File1.names.empty()) ChiudiLista(c);
@@ -126,13 +133,17 @@ void AggiornaFile1(Contesto& c) {
     lista.names.clear();
     lista.ListIndex = -1;
     lista.FileName.clear();
+    c.elencati.clear();
     std::error_code ec;
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
-        std::error_code ecTipo;
         const auto nome = it->path().filename().string();
-        // A name with a control character would break its row; it is never listed.
-        if (it->is_regular_file(ecTipo) && CorrispondeModello(nome, lista.Pattern) && !HaControlli(nome))
-            lista.names.push_back(nome);
+        // A name with a control character would break its row; a link may lead anywhere, out of the
+        // folder too, and a folder is no puzzle: only regular files are listed.
+        if (!CorrispondeModello(nome, lista.Pattern) || HaControlli(nome)) continue;
+        const auto identita = InodeFileNormale(it->path());
+        if (!identita) continue;
+        lista.names.push_back(nome);
+        c.elencati[nome] = *identita;
     }
     std::sort(lista.names.begin(), lista.names.end(), MinoreSenzaMaiuscole);
 }
@@ -149,40 +160,47 @@ std::string NomeSchemaSalvato(int numero) {
 
 void mnuSalvaSchema_Click(Contesto& c) {
     if (c.m.Occupato == 1) return;
+    if (SolaLettura(c, testi::kSolaLetturaSalva)) return;
     AggiornaFile1(c);
-    const int numero = ProssimoNumeroSchema(c);
+    int numero = ProssimoNumeroSchema(c);
     if (numero == 0) {
         c.MsgBox(testi::kLibreriaPiena);
         return;
     }
-    const auto nome = NomeSchemaSalvato(numero);
     const auto sorgente = Percorso(c, kFileSchemaCorrente);
-    const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
     std::string contenuto;
-    if (const auto esito = LeggiFileNormale(sorgente, contenuto); !esito) {
+    if (const auto esito = LeggiFile(sorgente, contenuto, kLimiteSchema); !esito) {
         c.MsgBox(ConFile(testi::kSchemaMancante, sorgente, esito));
         return;
     }
-    // Something not listed (a folder, say) may already hold the name: never replace it.
-    if (Esiste(destinazione)) {
-        c.MsgBox(ConFile(testi::kSchemaGiaPresente, destinazione));
+    // What the list does not show (a folder, a link) may hold the name, or something may take it while
+    // the copy is written: it is never replaced, and the next number that can be written is used.
+    for (; numero <= kNumeroMassimoSchema; ++numero) {
+        const auto nome = NomeSchemaSalvato(numero);
+        const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
+        if (Esiste(destinazione)) continue;
+        const auto esito = ScriviAtomico(destinazione, contenuto, ModoScrittura::SoloNuovo);
+        if (esito.errore == EEXIST) continue;
+        if (!esito) {
+            c.MsgBox(ConFile(testi::kSalvataggioFallito, destinazione, esito));
+            return;
+        }
+        // An open list shows the new file at once.
+        AggiornaFile1(c);
+        c.MsgBox(testi::kSchemaSalvato + nome);
         return;
     }
-    if (const auto esito = ScriviAtomico(destinazione, contenuto, ModoScrittura::SoloNuovo); !esito) {
-        c.MsgBox(ConFile(testi::kSalvataggioFallito, destinazione, esito));
-        return;
-    }
-    // An open list shows the new file at once.
-    AggiornaFile1(c);
-    c.MsgBox(testi::kSchemaSalvato + nome);
+    c.MsgBox(testi::kLibreriaPiena);
 }
 
 void mnuCaricaSchema_Click(Contesto& c) {
-    ApriOChiudiLista(c, c.f.mnuCaricaSchema, testi::kEsciCaricaSchema, testi::kNessunoDaCaricare);
+    ApriOChiudiLista(c, c.f.mnuCaricaSchema, testi::kEsciCaricaSchema, testi::kNessunoDaCaricare,
+                     testi::kSolaLetturaCarica);
 }
 
 void mnuCancellaSchema_Click(Contesto& c) {
-    ApriOChiudiLista(c, c.f.mnuCancellaSchema, testi::kEsciCancellaSchema, testi::kNessunoDaCancellare);
+    ApriOChiudiLista(c, c.f.mnuCancellaSchema, testi::kEsciCancellaSchema, testi::kNessunoDaCancellare,
+                     testi::kSolaLetturaCancella);
 }
 
 void File1_Click(Contesto& c) {
@@ -190,10 +208,14 @@ void File1_Click(Contesto& c) {
     // Only a name the list shows is acted on, so a stray name can never reach another file.
     if (std::find(lista.names.begin(), lista.names.end(), lista.FileName) == lista.names.end()) return;
     const auto scelto = Percorso(c, kCartellaSchemi) / lista.FileName;
+    // The folder may have changed since it was listed: only the very file listed is loaded or deleted.
+    const auto elencato = c.elencati.find(lista.FileName);
+    if (elencato == c.elencati.end() || InodeFileNormale(scelto) != elencato->second)
+        return ElencoCambiato(c, scelto);
     if (c.f.mnuCancellaSchema.Caption == testi::kEsciCancellaSchema)
         CancellaScelto(c, scelto);
     else
-        CaricaScelto(c, scelto);
+        CaricaScelto(c, scelto, elencato->second);
 }
 
 }  // namespace tramelo

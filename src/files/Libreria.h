@@ -15,11 +15,12 @@ inline constexpr int kNumeroMassimoSchema = 999;
 bool CorrispondeModello(std::string_view nome, std::string_view modello);
 
 // Points File1 at the program folder and then at the library folder, and reads the names (no folder) of
-// the regular files there that match File1.Pattern, sorted alphabetically without regard to case.
-// The list loses its chosen entry. A missing folder gives an empty list.
+// the regular files there that match File1.Pattern, sorted alphabetically without regard to case; a
+// link, a folder or a name holding a control character is not listed. Each listed file's identity goes
+// to Contesto::elencati. The list loses its chosen entry. A missing folder gives an empty list.
 void AggiornaFile1(Contesto& c);
 
-// Name under which the next save goes: one more than the highest number among the listed names
+// The number the next save tries first: one more than the highest number among the listed names
 // (characters 10..12, their numeric value; a name that is not a number counts 0). 0 when the library
 // is full (the highest is kNumeroMassimoSchema or more).
 int ProssimoNumeroSchema(const Contesto& c);
@@ -27,6 +28,8 @@ std::string NomeSchemaSalvato(int numero);
 
 // mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click and File1_Click are declared in
 // app/Eventi.h. A failed copy or delete shows a message naming the file and changes nothing else; a save
-// never overwrites an existing file; the current puzzle is replaced only by a complete copy.
+// never overwrites anything and skips a name something unlisted holds; the current puzzle is replaced
+// only by a complete copy of the regular file listed under the clicked name, never through a link; a
+// read-only game refuses the three commands with a message.
 
 }  // namespace tramelo

@@ -25,13 +25,17 @@ std::string Minuscolo(std::string s) {
     return s;
 }
 
-// Eight letters and digits for a temporary name nobody can guess in advance.
-std::string NomeCasuale() {
+// A temporary name: "." + the file's name + "." + kLettereCasuali of kCifre + kCoda.
+constexpr std::string_view kCifre = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kLettereCasuali = 8;
+constexpr std::string_view kCoda = ".tmp";
+
+// The temporary name of `nome`, with letters and digits nobody can guess in advance.
+std::string NomeTemporaneoDi(const std::string& nome) {
     static std::mt19937_64 g{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
-    static constexpr char kCifre[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string s(8, ' ');
-    for (auto& c : s) c = kCifre[g() % (sizeof kCifre - 1)];
-    return s;
+    std::string s(kLettereCasuali, ' ');
+    for (auto& c : s) c = kCifre[g() % kCifre.size()];
+    return "." + nome + "." + s + std::string(kCoda);
 }
 
 EsitoFile ScriviTutto(int fd, std::string_view contenuto) {
@@ -106,12 +110,44 @@ fs::path Percorso(const Contesto& c, std::string_view relativo) {
     return Risolvi(DelGiocatore(relativo) ? c.cartellaGiocatore : fs::path(c.m.Cartella), relativo);
 }
 
+bool NomeTemporaneo(std::string_view nome) {
+    constexpr std::size_t kFisse = 1 + 1 + kLettereCasuali + kCoda.size();  // the dots, letters, tail
+    if (nome.size() <= kFisse || nome.front() != '.' || !nome.ends_with(kCoda)) return false;
+    const auto casuali = nome.substr(nome.size() - kCoda.size() - kLettereCasuali, kLettereCasuali);
+    return nome[nome.size() - kCoda.size() - kLettereCasuali - 1] == '.' &&
+           casuali.find_first_not_of(kCifre) == std::string_view::npos;
+}
+
+int RimuoviTemporanei(const fs::path& cartella) {
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return 0;
+    int rimossi = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const auto nome = it->path().filename().string();
+        struct stat st {};
+        // Only what a write of ours leaves: a regular file, never a link, a folder or anything else.
+        if (!NomeTemporaneo(nome) || ::fstatat(dir, nome.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode))
+            continue;
+        if (::unlinkat(dir, nome.c_str(), 0) == 0) ++rimossi;
+    }
+    if (rimossi > 0) ::fsync(dir);
+    ::close(dir);
+    return rimossi;
+}
+
+std::optional<IdentitaInode> InodeFileNormale(const fs::path& file) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return IdentitaInode{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 EsitoFile ScriviAtomico(const fs::path& destinazione, std::string_view contenuto, ModoScrittura modo) {
     int fd = -1;
     fs::path temporaneo;
     for (int tentativo = 0; tentativo < 16 && fd < 0; ++tentativo) {
-        temporaneo = destinazione.parent_path() /
-                     ("." + destinazione.filename().string() + "." + NomeCasuale() + ".tmp");
+        temporaneo = destinazione.parent_path() / NomeTemporaneoDi(destinazione.filename().string());
         fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return EsitoFile::DaErrno();
     }
@@ -128,12 +164,14 @@ EsitoFile ScriviAtomico(const fs::path& destinazione, std::string_view contenuto
     return {};
 }
 
-int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dimensione, EsitoFile* esito) {
+int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dimensione, EsitoFile* esito,
+                    Collegamenti collegamenti, IdentitaInode* identita) {
     auto rifiuta = [&](EsitoFile e) {
         if (esito != nullptr) *esito = e;
         return -1;
     };
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int nonSeguire = collegamenti == Collegamenti::Rifiuta ? O_NOFOLLOW : 0;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | nonSeguire);
     if (fd < 0) return rifiuta(EsitoFile::DaErrno());
     struct stat st {};
     EsitoFile motivo;
@@ -150,14 +188,17 @@ int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dim
         return rifiuta(motivo);
     }
     dimensione = st.st_size;
+    if (identita != nullptr)
+        *identita = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
     if (esito != nullptr) *esito = {};
     return fd;
 }
 
-EsitoFile LeggiFile(const fs::path& file, std::string& contenuto, std::int64_t limite) {
+EsitoFile LeggiFile(const fs::path& file, std::string& contenuto, std::int64_t limite,
+                    Collegamenti collegamenti, IdentitaInode* identita) {
     std::int64_t dimensione = 0;
     EsitoFile esito;
-    const int fd = ApriFileNormale(file, limite, dimensione, &esito);
+    const int fd = ApriFileNormale(file, limite, dimensione, &esito, collegamenti, identita);
     if (fd < 0) return esito;
     // Read to the end, but never past the limit: the file may grow while it is read.
     std::string testo(static_cast<std::size_t>(dimensione), '\0');

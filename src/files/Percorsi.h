@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ struct Contesto;
 
 // The current puzzle file: one name for reading and writing, whatever the case it has on disk.
 inline constexpr const char* kFileSchemaCorrente = "\\schemi\\schema.txt";
+// The library of saved puzzles, also the folder of the current puzzle.
+inline constexpr const char* kCartellaSchemi = "\\schemi";
 
 // Size limits of the files read, each far above any real file of its kind.
 inline constexpr std::int64_t kLimiteSchema = 64 * 1024;            // a puzzle is under 1 KB
@@ -43,11 +46,34 @@ enum class ModoScrittura {
 // error is returned.
 EsitoFile ScriviAtomico(const std::filesystem::path& destinazione, std::string_view contenuto,
                         ModoScrittura modo = ModoScrittura::Sostituisci);
+// Temporary names of ScriviAtomico: "." + the file's name + "." + 8 letters a-z or digits + ".tmp".
+bool NomeTemporaneo(std::string_view nome);
+// Removes the regular files of `cartella` (not below it) whose names are temporary names, left by writes
+// that a crash or a power cut interrupted; nothing else. Returns how many went.
+int RimuoviTemporanei(const std::filesystem::path& cartella);
+
+// Which file a name stood for when it was looked at: the same name later on another file (replaced,
+// deleted and made again) has another identity.
+struct IdentitaInode {
+    std::uint64_t dispositivo = 0, inode = 0;
+    bool operator==(const IdentitaInode&) const = default;
+};
+// The identity of a regular file `file` itself (a link is not followed); nothing for anything else.
+std::optional<IdentitaInode> InodeFileNormale(const std::filesystem::path& file);
+
+enum class Collegamenti {
+    Segui,    // a link at the last name is followed, as for the data files
+    Rifiuta,  // a link at the last name is refused (ELOOP): the library's entries
+};
 // Opens a regular file for reading without blocking on a FIFO; -1 when it is not a regular file, cannot
-// be opened or is larger than `limite` bytes, with the reason in `esito`. `dimensione` gets its size.
+// be opened or is larger than `limite` bytes, with the reason in `esito`. `dimensione` gets its size,
+// `identita` (when given) the identity of the file opened.
 int ApriFileNormale(const std::filesystem::path& file, std::int64_t limite, std::int64_t& dimensione,
-                    EsitoFile* esito = nullptr);
-// Reads a whole regular file of at most `limite` bytes; the reason when it cannot.
-EsitoFile LeggiFile(const std::filesystem::path& file, std::string& contenuto, std::int64_t limite);
+                    EsitoFile* esito = nullptr, Collegamenti collegamenti = Collegamenti::Segui,
+                    IdentitaInode* identita = nullptr);
+// Reads a whole regular file of at most `limite` bytes; the reason when it cannot. `identita` (when given)
+// gets the identity of the file read.
+EsitoFile LeggiFile(const std::filesystem::path& file, std::string& contenuto, std::int64_t limite,
+                    Collegamenti collegamenti = Collegamenti::Segui, IdentitaInode* identita = nullptr);
 
 }  // namespace tramelo

@@ -9,6 +9,7 @@
 #include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "board/Schema.h"
+#include "files/CartelleGioco.h"
 #include "files/Dizionario.h"
 #include "files/FileSchema.h"
 #include "files/Percorsi.h"
@@ -464,6 +465,8 @@ EsitoChiusura ChiudiSchema(Contesto& c) {
 }
 
 void NuovoSchema(Contesto& c) {
+    // A puzzle that cannot be written cannot be loaded either.
+    if (SolaLettura(c, testi::kSolaLetturaNuovo)) return;
     // Each retry starts over from the empty board; the busy flag holds until the last run ends. Every
     // run checks the data again: the load after a rejected puzzle may have found them changed.
     for (int rifiuti = 0;;) {

@@ -1,10 +1,18 @@
-// Which copy is which, the player's folder made on first start, and a copy without one writing nothing.
+// Which copy is which, the player's folder made on first start, a copy without one writing nothing, one
+// game per folder and the leftovers of interrupted writes.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/CartelleGioco.h"
 
@@ -91,4 +99,138 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         }
         EXPECT_EQ(test::Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso()), prima);
     }
+}
+
+// However the player's folder failed at start, the run stays read-only even once the cause is gone (space
+// freed, the file in the way removed): each command that would write says so, and nothing is written.
+TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit pieno{100, limite.rlim_max};
+    const std::tuple<const char*, const char*, std::function<void(bool)>> casi[] = {
+        // name, the player's folder below the test folder, what is in the way (true) and then gone (false)
+        {"disco pieno alla prima partenza", "casa/.local/share/tramelo",
+         [&](bool guasto) { setrlimit(RLIMIT_FSIZE, guasto ? &pieno : &limite); }},
+        {"un file al posto di una cartella", "casa/file/tramelo", [](bool) {}},  // the file is removed below
+        {"nessuna cartella", "", [](bool) {}},
+    };
+    for (const auto& [nome, cartella, guasto] : casi) {
+        SCOPED_TRACE(nome);
+        Installata i;
+        i.radice.Scrivi("casa/file", "");
+        const fs::path giocatore = *cartella ? i.radice.percorso() / cartella : fs::path();
+        test::FalsaPiattaforma p;
+        Contesto c(p, i.dati, giocatore);
+        c.installata = true;
+        guasto(true);
+        PreparaCartellaGiocatore(c);
+        guasto(false);
+        fs::remove(i.radice.percorso() / "casa/file");
+        ASSERT_TRUE(c.soloLettura);
+        const auto prima = test::Istantanea(i.radice.percorso());
+        Form_Initialize(c);
+        for (auto comando : {mnuNS_Click, mnuSalvaSchema_Click, mnuCaricaSchema_Click,
+                             mnuCancellaSchema_Click, mnuRicomincia_Click})
+            comando(c);
+        const auto testi = p.Testi();
+        ASSERT_FALSE(testi.empty());
+        EXPECT_EQ(std::vector(testi.begin() + 1, testi.end()),
+                  (std::vector<std::string>{testi::kSolaLetturaNuovo, testi::kSolaLetturaSalva,
+                                            testi::kSolaLetturaCarica, testi::kSolaLetturaCancella}));
+        EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
+        EXPECT_FALSE(c.f.File1.Visible);
+        EXPECT_EQ(test::Istantanea(i.radice.percorso()), prima);
+    }
+}
+
+// The lock of a player's folder: one holder at a time, freed when its holder goes, even by a kill.
+TEST(CartelleGioco, UnaPartitaPerCartella) {
+    using E = BloccoCartella::Esito;
+    test::CartellaProva d;
+    auto primo = std::make_unique<BloccoCartella>();
+    BloccoCartella secondo;
+    EXPECT_EQ(primo->Prendi(d.percorso()), E::Preso);
+    EXPECT_EQ(secondo.Prendi(d.percorso()), E::InUso);
+    primo.reset();
+    EXPECT_EQ(secondo.Prendi(d.percorso()), E::Preso);
+    EXPECT_EQ(BloccoCartella().Prendi(d.percorso() / "manca"), E::NonDisponibile);
+
+    // Held by another process, then freed by the kernel when that process is killed.
+    test::CartellaProva e;
+    int canale[2];
+    ASSERT_EQ(::pipe(canale), 0);
+    const pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        BloccoCartella suo;
+        const char preso = suo.Prendi(e.percorso()) == E::Preso ? 's' : 'n';
+        if (::write(canale[1], &preso, 1) == 1) ::pause();
+        ::_exit(0);
+    }
+    char preso = 0;
+    ASSERT_EQ(::read(canale[0], &preso, 1), 1);
+    EXPECT_EQ(preso, 's');
+    EXPECT_EQ(BloccoCartella().Prendi(e.percorso()), E::InUso);
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    ::close(canale[0]), ::close(canale[1]);
+    EXPECT_EQ(BloccoCartella().Prendi(e.percorso()), E::Preso);
+}
+
+// A second game on a folder says so and must not start; the first one's writes in progress are left alone.
+TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
+    test::Partita prima, seconda;
+    fs::remove_all(seconda.cartella.percorso());
+    seconda.c.cartellaGiocatore = prima.cartella.percorso();
+    BloccoCartella bloccoPrima, bloccoSeconda;
+    ASSERT_TRUE(OccupaCartellaGiocatore(prima.c, bloccoPrima));
+    prima.cartella.Scrivi("schemi/.schema.txt.abcd1234.tmp", "scrittura in corso");
+    EXPECT_FALSE(OccupaCartellaGiocatore(seconda.c, bloccoSeconda));
+    EXPECT_EQ(seconda.piattaforma.Testi(),
+              std::vector<std::string>{ConFile(testi::kGiocoGiaAperto, prima.cartella.percorso())});
+    EXPECT_EQ(prima.cartella.Leggi("schemi/.schema.txt.abcd1234.tmp"), "scrittura in corso");
+
+    // A read-only game writes nothing, so it takes no lock and starts beside it.
+    test::Partita terza;
+    terza.c.cartellaGiocatore = prima.cartella.percorso();
+    terza.c.soloLettura = true;
+    BloccoCartella bloccoTerza;
+    EXPECT_TRUE(OccupaCartellaGiocatore(terza.c, bloccoTerza));
+    EXPECT_FALSE(bloccoTerza.Preso());
+    EXPECT_EQ(terza.piattaforma.Testi(), std::vector<std::string>{});
+}
+
+// At start, the files that interrupted writes of the game left in the folders it writes go; nothing else.
+TEST(CartelleGioco, AllAvvioViaITemporaneiDelGioco) {
+    test::CartellaProva dati, giocatore;
+    const std::vector<std::string> rimossi = {"schemi/.schema.txt.abcd1234.tmp",
+                                              "schemi/.schema_n_001.txt.0a9z8y7x.tmp",
+                                              ".FileTemp.jpg.k3j4h5g6.tmp"};
+    const std::vector<std::string> tenuti = {
+        "schemi/.schema.txt.abcd123.tmp",         // seven characters
+        "schemi/.schema.txt.ABCD1234.tmp",        // capitals
+        "schemi/schema.txt.abcd1234.tmp",         // no leading dot
+        "schemi/..abcd1234.tmp",                  // no name
+        "schemi/.schema.txt.abcd1234.tmp.bak",    // more after it
+        "schemi/altro/.schema.txt.abcd1234.tmp",  // a folder below
+        "dizionari/.indir_bbb.txt.abcd1234.tmp",  // a folder the game does not write
+    };
+    for (const auto& f : rimossi) giocatore.Scrivi(f, "x");
+    for (const auto& f : tenuti) giocatore.Scrivi(f, "x");
+    dati.Scrivi(".Immagini.jpg.abcd1234.tmp", "x");  // the data folder of an installed copy
+    fs::create_directory(giocatore.percorso() / "schemi/.cartella.abcd1234.tmp");
+    fs::create_symlink(giocatore.percorso() / "schemi/schema.txt.abcd1234.tmp",
+                       giocatore.percorso() / "schemi/.collegamento.abcd1234.tmp");
+    auto atteso = test::Istantanea(giocatore.percorso());
+    for (const auto& f : rimossi) atteso.erase(f);
+    const auto datiPrima = test::Istantanea(dati.percorso());
+
+    test::FalsaPiattaforma p;
+    Contesto c(p, dati.percorso(), giocatore.percorso());
+    BloccoCartella blocco;
+    ASSERT_TRUE(OccupaCartellaGiocatore(c, blocco));
+    atteso[kFileBlocco] = "";
+    EXPECT_EQ(test::Istantanea(giocatore.percorso()), atteso);
+    EXPECT_EQ(test::Istantanea(dati.percorso()), datiPrima);
 }

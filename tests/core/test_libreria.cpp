@@ -4,9 +4,11 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
+#include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/Libreria.h"
 
@@ -22,6 +24,10 @@ std::string Salvato(const char* numero) {
     return testi::kSchemaSalvato + std::string("schema_n_") + numero + ".txt";
 }
 
+struct Libreria;
+// One step of a case: a menu command, a click on a name of the list, or something done to the folder.
+using Passo = std::function<void(Libreria&)>;
+
 // A game on the CASA board with the given files in the library, each holding the alphabet board.
 struct Libreria : test::Partita {
     const std::string salvato =
@@ -31,26 +37,14 @@ struct Libreria : test::Partita {
         for (const auto& n : salvati) cartella.Scrivi("schemi/" + n, salvato);
         piattaforma.messaggi.clear();
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
+        getrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~Libreria() { setrlimit(RLIMIT_FSIZE, &limite); }
+    void Esegui(const std::vector<Passo>& passi) {
+        for (const auto& passo : passi) passo(*this);
+        setrlimit(RLIMIT_FSIZE, &limite);
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
-    // "C" Carica, "X" Cancella, "S" Salva schema, "O" busy, "?" clicks `guasto`, a digit schema_n_00<d>.txt;
-    // "!" makes `guasto` a non-empty folder or, if empty, caps every file at 100 bytes.
-    void Esegui(const std::string& azioni, const std::string& guasto = "") {
-        rlimit prima{};
-        getrlimit(RLIMIT_FSIZE, &prima);
-        const rlimit pieno{100, prima.rlim_max};
-        for (char a : azioni)
-            a == 'C'   ? mnuCaricaSchema_Click(c)
-            : a == 'X' ? mnuCancellaSchema_Click(c)
-            : a == 'S' ? mnuSalvaSchema_Click(c)
-            : a == 'O' ? void(c.m.Occupato = 1)
-            : a == '?' ? (c.f.File1.FileName = guasto, File1_Click(c))
-            : a != '!' ? (c.f.File1.FileName = std::string("schema_n_00") + a + ".txt", File1_Click(c))
-            : guasto.empty()
-                ? void(setrlimit(RLIMIT_FSIZE, &pieno))
-                : (fs::remove(Schemi() / guasto), void(fs::create_directories(Schemi() / guasto / "x")));
-        setrlimit(RLIMIT_FSIZE, &prima);
-    }
     Nomi Messaggi() const { return piattaforma.Testi(); }
     Nomi Salvati() const {  // everything in schemi/ but the current puzzle, sorted
         Nomi v;
@@ -65,47 +59,104 @@ struct Libreria : test::Partita {
         if (c.f.File1.Visible != (c1 || c2) || (c1 && c2)) return "?";
         return c1 ? "C" : c2 ? "X" : "";
     }
+    rlimit limite{};
 };
+
+const Passo Salva = [](Libreria& p) { mnuSalvaSchema_Click(p.c); };
+const Passo Carica = [](Libreria& p) { mnuCaricaSchema_Click(p.c); };
+const Passo Cancella = [](Libreria& p) { mnuCancellaSchema_Click(p.c); };
+const Passo Occupato = [](Libreria& p) { p.c.m.Occupato = 1; };
+// Every later write in the case stops at 100 bytes, as on a full disk.
+const Passo DiscoPieno = [](Libreria& p) {
+    const rlimit pieno{100, p.limite.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &pieno);
+};
+Passo Scegli(const std::string& nome) {
+    return [nome](Libreria& p) {
+        p.c.f.File1.FileName = nome;
+        File1_Click(p.c);
+    };
+}
+Passo Scegli(int numero) {
+    return Scegli(NomeSchemaSalvato(numero));
+}
+// The name becomes a folder that holds a file, so that nothing can remove it.
+Passo Cartella(const std::string& nome) {
+    return [nome](Libreria& p) {
+        fs::remove(p.Schemi() / nome);
+        fs::create_directories(p.Schemi() / nome / "x");
+    };
+}
+// The name becomes a link to `bersaglio`, relative to the test folder.
+Passo Collegamento(const std::string& nome, const std::string& bersaglio) {
+    return [nome, bersaglio](Libreria& p) {
+        fs::remove(p.Schemi() / nome);
+        fs::create_symlink(p.cartella.percorso() / bersaglio, p.Schemi() / nome);
+    };
+}
+// Another file takes the name (made beside it, then moved over it: a new file, not the one listed).
+Passo Sostituisci(const std::string& nome, const std::string& contenuto) {
+    return [nome, contenuto](Libreria& p) {
+        p.cartella.Scrivi("schemi/nuovo", contenuto);
+        fs::rename(p.Schemi() / "nuovo", p.Schemi() / nome);
+    };
+}
+Passo Rimuovi(const std::string& nome) {
+    return [nome](Libreria& p) { fs::remove(p.Schemi() / nome); };
+}
 
 }  // namespace
 
-TEST(Libreria, ElencoSoloNomiDelModelloInOrdineSenzaMaiuscole) {
+TEST(Libreria, ElencoSoloFileNormaliDelModelloInOrdineSenzaMaiuscole) {
     Libreria p({"schema_n_B01.txt", "schema_n_a02.txt", "SCHEMA_N_003.TXT", "schema_n_001.txt",
-                "schema_x_002.txt", "schema_n_01.txt", "schema_n_004.txt.bak"});
-    fs::create_directory(p.Schemi() / "schema_n_005.txt");
+                "schema_x_002.txt", "schema_n_01.txt", "schema_n_004.txt.bak", "schema_n_\n01.txt",
+                "schema_n_é1.txt"});
+    p.cartella.Scrivi("privato.txt", p.salvato);
+    p.Esegui({Cartella("schema_n_005.txt"), Collegamento("schema_n_006.txt", "privato.txt"),
+              Collegamento("schema_n_007.txt", "manca.txt")});
     AggiornaFile1(p.c);
-    EXPECT_EQ(p.c.f.File1.names,
-              (Nomi{"schema_n_001.txt", "SCHEMA_N_003.TXT", "schema_n_a02.txt", "schema_n_B01.txt"}));
+    // The name in UTF-8 is listed as it is spelt; a link, a folder, a name with a line break are not.
+    EXPECT_EQ(p.c.f.File1.names, (Nomi{"schema_n_001.txt", "SCHEMA_N_003.TXT", "schema_n_a02.txt",
+                                       "schema_n_B01.txt", "schema_n_é1.txt"}));
 }
 
 TEST(Libreria, StatiDellaListaEDidascalie) {
-    // clang-format off
-    const std::tuple<Nomi, const char*, const char*, Nomi> casi[] = {
-        // saved names, actions, the list state after them, the messages
-        {{"schema_n_001.txt", "schema_n_005.txt"}, "S", "", {Salvato("006")}},  // one past the highest
-        {{"schema_n_abc.txt"}, "S", "", {Salvato("001")}},  // no number counts as 0
-        {{"SCHEMA_N_007.TXT"}, "S", "", {Salvato("008")}},  // in capitals
-        {{"schema_n_12a.txt"}, "S", "", {Salvato("013")}},  // the digits before a letter
-        {{"schema_n_1000.txt", "schema_n_50.txt"}, "S", "", {Salvato("001")}},  // off the pattern
-        {{"schema_n_998.txt"}, "S", "", {Salvato("999")}},  // the last number
-        {{"schema_n_999.txt", "schema_n_500.txt"}, "S", "", {testi::kLibreriaPiena}},  // full at 999
-        {k001, "CC", "", {}},  // a second click closes
-        {k001, "CX", "", {}},  // either command closes the open list
-        {k001, "XCC", "C", {}},  // and the next opens its own
-        {{}, "C", "", {testi::kNessunoDaCaricare}},  // nothing to list
-        {{}, "X", "", {testi::kNessunoDaCancellare}},
-        {k001, "CS", "C", {Salvato("002")}},  // an open list shows the new file
-        {k001, "XOX", "X", {}},  // busy: Cancella does not close
-        {k002, "X12", "", {testi::kNessunAltroDaCancellare}},  // the last one deleted
-        // The highest deleted: its number is used again; one in the middle: no gap is filled.
-        {{}, "SSSX3S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
-        {{}, "SSSX2S", "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
+    const std::tuple<const char*, Nomi, std::vector<Passo>, const char*, Nomi> casi[] = {
+        // name, saved names, steps, the list state after them, the messages
+        {"uno oltre il più alto", {"schema_n_001.txt", "schema_n_005.txt"}, {Salva}, "", {Salvato("006")}},
+        {"senza numero conta 0", {"schema_n_abc.txt"}, {Salva}, "", {Salvato("001")}},
+        {"in maiuscole", {"SCHEMA_N_007.TXT"}, {Salva}, "", {Salvato("008")}},
+        {"le cifre prima di una lettera", {"schema_n_12a.txt"}, {Salva}, "", {Salvato("013")}},
+        {"fuori dal modello", {"schema_n_1000.txt", "schema_n_50.txt"}, {Salva}, "", {Salvato("001")}},
+        {"l'ultimo numero", {"schema_n_998.txt"}, {Salva}, "", {Salvato("999")}},
+        {"piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, {Salva}, "", {testi::kLibreriaPiena}},
+        {"un secondo clic chiude", k001, {Carica, Carica}, "", {}},
+        {"l'altro comando chiude la lista", k001, {Carica, Cancella}, "", {}},
+        {"e il seguente apre la sua", k001, {Cancella, Carica, Carica}, "C", {}},
+        {"niente da caricare", {}, {Carica}, "", {testi::kNessunoDaCaricare}},
+        {"niente da cancellare", {}, {Cancella}, "", {testi::kNessunoDaCancellare}},
+        {"la lista aperta mostra il nuovo file", k001, {Carica, Salva}, "C", {Salvato("002")}},
+        {"occupato: Cancella non chiude", k001, {Cancella, Occupato, Cancella}, "X", {}},
+        {"cancellato l'ultimo",
+         k002,
+         {Cancella, Scegli(1), Scegli(2)},
+         "",
+         {testi::kNessunAltroDaCancellare}},
+        {"cancellato il più alto, il suo numero torna",
+         {},
+         {Salva, Salva, Salva, Cancella, Scegli(3), Salva},
+         "X",
+         {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
+        {"cancellato uno in mezzo, nessun vuoto è riempito",
+         {},
+         {Salva, Salva, Salva, Cancella, Scegli(2), Salva},
+         "X",
+         {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
     };
-    // clang-format on
-    for (const auto& [salvati, azioni, stato, messaggi] : casi) {
-        SCOPED_TRACE(testing::PrintToString(salvati) + azioni);
+    for (const auto& [nome, salvati, passi, stato, messaggi] : casi) {
+        SCOPED_TRACE(nome);
         Libreria p(salvati);
-        p.Esegui(azioni);
+        p.Esegui(passi);
         EXPECT_EQ(p.Stato(), stato);
         EXPECT_EQ(p.Messaggi(), messaggi);
         EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati());
@@ -123,7 +174,7 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
         if (corrente != "schema.txt") fs::remove(p.Schemi() / "schema.txt");
         if (corrente == "SCHEMA.txt") p.cartella.Scrivi("schemi/SCHEMA.txt", "vecchio");
         p.c.f.Label2[0].Enabled = false;
-        p.Esegui("C1");
+        p.Esegui({Carica, Scegli(1)});
         EXPECT_EQ(p.c.m.Parole[1], "STUV") << corrente;
         EXPECT_TRUE(p.c.f.Label2[0].Enabled) << corrente;
         EXPECT_EQ(p.Stato(), "") << corrente;
@@ -134,26 +185,73 @@ TEST(Libreria, CaricaRendeCorrenteLoSchemaScelto) {
 }
 
 TEST(Libreria, UnGuastoLasciaTuttoComEra) {
-    // clang-format off
     const std::string kCartella = " (è una cartella):\r", kPieno = " (disco pieno):\r";
-    const std::tuple<Nomi, const char*, const char*, std::string, std::string, const char*, const char*> casi[] = {
-        // saved names, actions, `guasto`, the message, its reason, the file it names, the list state after
-        {{}, "!S", "schema.txt", testi::kSchemaMancante, kCartella, "schema.txt", ""},  // no current puzzle
-        {k001, "!S", "schema_n_002.txt", testi::kSchemaGiaPresente, ":\r", "schema_n_002.txt", ""},  // taken
-        {k001, "!S", "", testi::kSalvataggioFallito, kPieno, "schema_n_002.txt", ""},  // disk full
-        {k002, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, kCartella, "schema_n_001.txt", "C"},  // more left
-        {k001, "C!1", "schema_n_001.txt", testi::kSchemaScomparso, kCartella, "schema_n_001.txt", ""},  // none left
-        {k001, "C!1", "schema.txt", testi::kSostituzioneFallita, kCartella, "schema.txt", "C"},  // cannot replace
-        {k001, "C!1", "", testi::kSostituzioneFallita, kPieno, "schema.txt", "C"},  // disk full
-        {k001, "X!1", "schema_n_001.txt", testi::kCancellazioneFallita, " (errore 39):\r", "schema_n_001.txt", "X"},
-        {k001, "X?", "../schemi/schema_n_001.txt", "", "", "", "X"},  // names outside the list are ignored
-    };
-    // clang-format on
-    for (const auto& [salvati, azioni, guasto, messaggio, motivo, file, stato] : casi) {
-        SCOPED_TRACE(std::string(azioni) + " " + guasto);
+    const std::tuple<const char*, Nomi, std::vector<Passo>, std::string, std::string, const char*,
+                     const char*>
+        casi[] = {
+            // name, saved names, steps, the message, its reason, the file it names, the list state after
+            {"nessuno schema corrente",
+             {},
+             {Cartella("schema.txt"), Salva},
+             testi::kSchemaMancante,
+             kCartella,
+             "schema.txt",
+             ""},
+            {"disco pieno al salvataggio",
+             k001,
+             {DiscoPieno, Salva},
+             testi::kSalvataggioFallito,
+             kPieno,
+             "schema_n_002.txt",
+             ""},
+            {"lo scelto illeggibile, ne restano altri",
+             k002,
+             {Carica, Cartella("schema_n_001.txt"), Scegli(1)},
+             testi::kElencoCambiato,
+             ":\r",
+             "schema_n_001.txt",
+             "C"},
+            {"lo scelto illeggibile, nessun altro",
+             k001,
+             {Carica, Cartella("schema_n_001.txt"), Scegli(1)},
+             testi::kElencoCambiato,
+             ":\r",
+             "schema_n_001.txt",
+             ""},
+            {"lo schema corrente non si può sostituire",
+             k001,
+             {Carica, Cartella("schema.txt"), Scegli(1)},
+             testi::kSostituzioneFallita,
+             kCartella,
+             "schema.txt",
+             "C"},
+            {"disco pieno al caricamento",
+             k001,
+             {Carica, DiscoPieno, Scegli(1)},
+             testi::kSostituzioneFallita,
+             kPieno,
+             "schema.txt",
+             "C"},
+            {"lo scelto da cancellare è ora una cartella",
+             k002,
+             {Cancella, Cartella("schema_n_001.txt"), Scegli(1)},
+             testi::kElencoCambiato,
+             ":\r",
+             "schema_n_001.txt",
+             "X"},
+            {"un nome fuori dalla lista è ignorato",
+             k001,
+             {Cancella, Scegli("../schemi/schema_n_001.txt")},
+             "",
+             "",
+             "",
+             "X"},
+        };
+    for (const auto& [nome, salvati, passi, messaggio, motivo, file, stato] : casi) {
+        SCOPED_TRACE(nome);
         Libreria p(salvati);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
-        p.Esegui(azioni, guasto);
+        p.Esegui(passi);
         EXPECT_EQ(p.Messaggi(),
                   messaggio.empty() ? Nomi{} : Nomi{messaggio + motivo + (p.Schemi() / file).string()});
         EXPECT_EQ(p.c.m.Parole[0], "CASA");
@@ -163,5 +261,86 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
         for (const auto& n : p.Salvati())  // no copy, no temporary file left behind
             EXPECT_TRUE(std::count(salvati.begin(), salvati.end(), n) || fs::is_directory(p.Schemi() / n))
                 << n;
+    }
+}
+
+// A name the list does not show (a folder, a link) never blocks a save: the next number that can really
+// be written is used, and what held the name is left alone.
+TEST(Libreria, UnNomeOccupatoNonBloccaIlSalvataggio) {
+    const std::tuple<const char*, Nomi, Passo, std::string> casi[] = {
+        // name, saved names, what takes a name, the message
+        {"una cartella al numero seguente", k001, Cartella("schema_n_002.txt"), Salvato("003")},
+        {"una cartella in maiuscole", k001, Cartella("SCHEMA_N_002.TXT"), Salvato("003")},
+        {"un collegamento al numero seguente", k001, Collegamento("schema_n_002.txt", "privato.txt"),
+         Salvato("003")},
+        {"un collegamento rotto", k001, Collegamento("schema_n_002.txt", "manca.txt"), Salvato("003")},
+        {"due numeri occupati", k001,
+         [](Libreria& p) {
+             Cartella("schema_n_002.txt")(p);
+             Cartella("schema_n_003.txt")(p);
+         },
+         Salvato("004")},
+        {"l'ultimo numero occupato",
+         {"schema_n_998.txt"},
+         Cartella("schema_n_999.txt"),
+         testi::kLibreriaPiena},
+    };
+    for (const auto& [nome, salvati, occupa, messaggio] : casi) {
+        SCOPED_TRACE(nome);
+        Libreria p(salvati);
+        p.cartella.Scrivi("privato.txt", "mio");
+        p.Esegui({occupa, Salva});
+        EXPECT_EQ(p.Messaggi().at(0), messaggio);
+        EXPECT_EQ(p.cartella.Leggi("privato.txt"), "mio");
+        if (messaggio == testi::kLibreriaPiena) continue;
+        EXPECT_EQ(p.cartella.Leggi("schemi/" + messaggio.substr(messaggio.find('\r') + 1)),
+                  p.cartella.Leggi("schemi/schema.txt"));
+    }
+}
+
+// A click acts only on the very file the list showed under that name: whatever took the name since (a
+// link to a private file, another file, a folder) is neither loaded nor deleted; the list is read again.
+TEST(Libreria, IlClicAgisceSoloSulFileElencato) {
+    const std::string kAltro = test::TestoSchema(test::kTavolaAlfabeto, "xyz", "000 00000", {"WXYZ"});
+    const std::tuple<const char*, Passo, Passo, Nomi, const char*, const char*> casi[] = {
+        // name, the command, what changes before the click, the list after, its state, the first word after
+        {"carica: invariato", Carica, [](Libreria&) {}, {}, "", "ABCD"},
+        {"carica: un collegamento a un file privato",
+         Carica,
+         Collegamento("schema_n_001.txt", "privato.txt"),
+         {"schema_n_002.txt"},
+         "C",
+         "CASA"},
+        {"carica: sostituito da un altro file", Carica, Sostituisci("schema_n_001.txt", kAltro), k002, "C",
+         "CASA"},
+        {"carica: cancellato", Carica, Rimuovi("schema_n_001.txt"), {"schema_n_002.txt"}, "C", "CASA"},
+        {"cancella: un collegamento",
+         Cancella,
+         Collegamento("schema_n_001.txt", "privato.txt"),
+         {"schema_n_002.txt"},
+         "X",
+         "CASA"},
+        {"cancella: sostituito da un altro file", Cancella, Sostituisci("schema_n_001.txt", kAltro), k002,
+         "X", "CASA"},
+    };
+    for (const auto& [nome, comando, cambia, dopo, stato, parola] : casi) {
+        SCOPED_TRACE(nome);
+        Libreria p(k002);
+        p.cartella.Scrivi("privato.txt", kAltro);
+        const auto corrente = p.cartella.Leggi("schemi/schema.txt");
+        const auto cartellaPrima = p.Salvati();
+        p.Esegui({comando, cambia, Scegli(1)});
+        EXPECT_EQ(p.c.m.Parole[0], parola);
+        EXPECT_EQ(p.Stato(), stato);
+        EXPECT_EQ(p.cartella.Leggi("privato.txt"), kAltro);
+        if (dopo.empty()) {  // nothing changed: the load goes ahead
+            EXPECT_EQ(p.Messaggi(), Nomi{});
+            continue;
+        }
+        EXPECT_EQ(p.Messaggi(), Nomi{ConFile(testi::kElencoCambiato, p.Schemi() / "schema_n_001.txt")});
+        EXPECT_EQ(p.c.f.File1.names, dopo);
+        EXPECT_EQ(p.cartella.Leggi("schemi/schema.txt"), corrente);
+        EXPECT_TRUE(fs::exists(fs::symlink_status(p.Schemi() / "schema_n_001.txt")) ||
+                    std::string(nome) == "carica: cancellato");
     }
 }

@@ -4,21 +4,35 @@
 # Usage: source lib.sh; prepara EXECUTABLE DATA_DIR [SCREEN]; avvia COMMAND...; ...; the EXIT trap cleans up.
 set -euo pipefail
 
-E2E_TMP="" XVFB_PID="" GIOCO_PID="" WID="" AREA_X=0 AREA_Y=0
+E2E_TMP="" XVFB_PID="" GIOCO_PID="" WID="" AREA_X=0 AREA_Y=0 ALTRI_PID="" MONTATA=""
 fallisci() { echo "FALLITO: $*" >&2 && exit 1; }
+# salta REASON: the test cannot run here (exit code 77, reported by ctest as skipped).
+salta() { echo "SALTATO: $*" >&2 && exit 77; }
 # ferma PID: ends a process this script started, if it still runs.
 ferma() { if [[ -n "$1" ]]; then kill "$1" 2>/dev/null && wait "$1" 2>/dev/null || true; fi; }
-trap 'ferma "$GIOCO_PID"; ferma "$XVFB_PID"; [[ -z "$E2E_TMP" ]] || rm -rf "$E2E_TMP"' EXIT
+# At exit: the processes started (the game, others in ALTRI_PID), a file system mounted on MONTATA, the
+# X server, the scratch folder.
+pulisci() {
+    local p
+    for p in "$GIOCO_PID" $ALTRI_PID; do ferma "$p"; done
+    [[ -z "$MONTATA" ]] || umount "$MONTATA" 2>/dev/null || true
+    ferma "$XVFB_PID"
+    [[ -z "$E2E_TMP" ]] || rm -rf "$E2E_TMP"
+}
+trap pulisci EXIT
 finestre() { xdotool search --onlyvisible --name '^Tramelo$' 2>/dev/null || true; }
+# vivo PID: whether a process runs (not ended, nor ended and not yet reaped).
+vivo() { [[ -e "/proc/$1" && $(awk '/^State:/ { print $2 }' "/proc/$1/status" 2>/dev/null) != Z ]]; }
 
 # prepara EXECUTABLE DATA_DIR [SCREEN]: a program folder $GIOCO with the executable and a copy of the data,
 # and a private X server of SCREEN pixels (1280x1024) on a display number it picks itself (written once it
-# accepts clients).
+# accepts clients), kept as it is when its last client goes (no reset, which a game starting just then
+# could not connect to).
 prepara() {
     E2E_TMP=$(mktemp -d /tmp/tramelo-e2e.XXXXXX) && chmod 755 "$E2E_TMP"
     SHOT="$E2E_TMP/shot.png" GIOCO="$E2E_TMP/Tramelo"
     mkdir "$GIOCO" && cp -r "$2"/. "$GIOCO/" && cp "$1" "$GIOCO/tramelo"
-    Xvfb -displayfd 3 -screen 0 "${3:-1280x1024}x24" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${3:-1280x1024}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     timeout 10 bash -c "until [[ -s $E2E_TMP/display ]]; do sleep 0.1; done" || fallisci "Xvfb non parte"
     DISPLAY=":$(cat "$E2E_TMP/display")" && export DISPLAY
@@ -72,6 +86,26 @@ clicca_cella() { clicca_area $((40 + 32 * ($1 % 18))) $((32 + 32 * ($1 / 18))); 
 # selects the first entry of the menu bar, Right moves along it, Return triggers the one selected.
 # shellcheck disable=SC2046
 menu() { xdotool windowfocus --sync "$WID" key alt sleep 0.2 key $(yes Right | head -n $(($1 - 1))) Return sleep 0.3; }
+
+# messaggio: waits for a message box (a window titled Tramelo other than the game's), its id in BOX.
+messaggio() {
+    BOX=""
+    for _ in $(seq 1 50); do
+        BOX=$(finestre | grep -vx "${WID:-0}" | head -n 1 || true)
+        [[ -n "$BOX" ]] && return 0
+        sleep 0.1
+    done
+    fallisci "nessun messaggio"
+}
+# testo_messaggio: the text of the open message box BOX, selected with the mouse (a click on its first
+# line, then Ctrl+A) and read back from the X selection.
+testo_messaggio() {
+    eval "$(xdotool getwindowgeometry --shell "$BOX")"
+    xdotool mousemove --sync $((X + 40)) $((Y + 16)) click 1 key ctrl+a
+    local testo=""
+    for _ in $(seq 1 20); do testo=$(xclip -o -selection primary 2>/dev/null) && [[ -n "$testo" ]] && break || sleep 0.1; done
+    printf '%s' "$testo"
+}
 
 # premi_invio: waits for a message box (a second window titled Tramelo) and closes it with Return.
 premi_invio() {

@@ -46,6 +46,13 @@ int main(int argc, char** argv) {
     tramelo::qt::FinestraTramelo finestra(c, immagini);
     piattaforma.ImpostaFinestra(&finestra);
     finestra.Esegui(tramelo::PreparaCartellaGiocatore);
+    // One game per player's folder: a second one says so and ends before its window opens. The lock
+    // lives as long as main, and the kernel drops it when the process ends.
+    tramelo::BloccoCartella blocco;
+    bool libera = true;
+    finestra.Esegui(
+        [&](tramelo::Contesto& contesto) { libera = tramelo::OccupaCartellaGiocatore(contesto, blocco); });
+    if (!libera) return EXIT_FAILURE;
     finestra.Esegui(tramelo::Form_Initialize);
     finestra.Posiziona();
     finestra.show();
