@@ -56,16 +56,28 @@ avvia() {
         sleep 0.5
     done
     [[ -n "$WID" ]] || fallisci "la finestra Tramelo non compare: $(tail -n 3 "$E2E_TMP/gioco.log")"
-    sleep 1 && scatta
-    # The client area begins below the menu bar, where the light grey background starts.
+    aspetta "area di gioco non trovata" trova_area
+}
+
+# trova_area: on the last screenshot, the client area's top left corner (AREA_X, AREA_Y): it begins below
+# the menu bar (which starts at MENU_Y), where the light grey background starts.
+trova_area() {
     eval "$(xdotool getwindowgeometry --shell "$WID")"
-    AREA_X=$X AREA_Y=$Y
-    until (($(conta 2 0 1 1 192,192,192 0))); do ((++AREA_Y < Y + 80)) || fallisci "area di gioco non trovata"; done
+    AREA_X=$X AREA_Y=$Y MENU_Y=$Y
+    until (($(conta 2 0 1 1 192,192,192 0))); do ((++AREA_Y < Y + 80)) || return 1; done
+
+}
+
+# aspetta DESCRIPTION CONDITION: takes screenshots until the shell condition holds on one, for at most 15 s;
+# fails with DESCRIPTION otherwise.
+aspetta() {
+    local fine=$((SECONDS + 15))
+    until scatta && eval "$2"; do ((SECONDS < fine)) || fallisci "$1"; done
 }
 
 # chiudi: ends the game, checking it was still running (it did not crash meanwhile).
 chiudi() { kill -0 "$GIOCO_PID" 2>/dev/null && ferma "$GIOCO_PID" && GIOCO_PID="" || fallisci "il gioco è terminato"; }
-scatta() { sleep 0.4 && import -window root "$SHOT"; }
+scatta() { import -window root "$SHOT"; }
 
 # conta X Y W H R,G,B [TOLL]: how many pixels of a client-area rectangle of the last screenshot are
 # within TOLL (24) of that colour on every channel.
@@ -74,18 +86,32 @@ conta() {
         awk -F'[(),: ]+' -v c="$5" -v t="${6:-24}" 'BEGIN { split(c, v, ",") }
             NR > 1 && ($3-v[1])^2 <= t*t && ($4-v[2])^2 <= t*t && ($5-v[3])^2 <= t*t { k++ } END { print k + 0 }'
 }
-# The board is laid out at 32 pixels a tile: cell k is at (24 + 32 column, 16 + 32 row).
+# The board's geometry, from the window model's constants (twips at design time, 12 twips a pixel, which is
+# the size the window has on this 96-dpi screen): cell k's top left corner is at (SINISTRA + LATO column,
+# ALTO + LATO row) of the client area.
+modello="$(dirname "${BASH_SOURCE[0]}")/../../src/app/Form1.h"
+costante() { sed -n "s/.*\b$1 = \([0-9]*\).*/\1/p" "$modello" | head -n 1; }
+LATO=$(($(costante kLatoCella) / 12)) SINISTRA=$(($(costante kMargineSinistro) / 12)) ALTO=$(($(costante kMargineAlto) / 12))
+((LATO > 0 && SINISTRA > 0 && ALTO > 0)) || fallisci "geometria della tavola non letta da $modello"
+cella_x() { echo $((SINISTRA + LATO * ($1 % 18))); }
+cella_y() { echo $((ALTO + LATO * ($1 / 18))); }
 # sfondo K R,G,B: whether cell K's tile background (a point near its corner) has that colour.
-sfondo() { (($(conta $((29 + 32 * ($1 % 18))) $((21 + 32 * ($1 / 18))) 1 1 "$2" 0) == 1)); }
+sfondo() { (($(conta $(($(cella_x "$1") + 5)) $(($(cella_y "$1") + 5)) 1 1 "$2" 0) == 1)); }
 # rossi K: how many red pixels of a ring lie on cell K.
-rossi() { conta $((24 + 32 * ($1 % 18))) $((16 + 32 * ($1 / 18))) 32 32 255,0,0 40; }
-clicca_area() { xdotool mousemove --sync $((AREA_X + $1)) $((AREA_Y + $2)) click 1 && sleep 0.15; }
-clicca_cella() { clicca_area $((40 + 32 * ($1 % 18))) $((32 + 32 * ($1 / 18))); }
+rossi() { conta "$(cella_x "$1")" "$(cella_y "$1")" "$LATO" "$LATO" 255,0,0 40; }
+clicca_area() { xdotool mousemove --sync $((AREA_X + $1)) $((AREA_Y + $2)) click 1; }
+clicca_cella() { clicca_area $(($(cella_x "$1") + LATO / 2)) $(($(cella_y "$1") + LATO / 2)); }
 
-# menu N: the N-th menu entry (from 1: Ricomincia, Soluzione, Nuovo schema, ...) from the keyboard: Alt
-# selects the first entry of the menu bar, Right moves along it, Return triggers the one selected.
+# apri_menu N: selects the N-th menu entry (from 1: Ricomincia, Soluzione, Nuovo schema, ...) from the
+# keyboard: Alt selects the first entry of the menu bar, Right moves along it. The keys queue up in order
+# behind the focus change, so nothing needs waiting for between them.
 # shellcheck disable=SC2046
-menu() { xdotool windowfocus --sync "$WID" key alt sleep 0.2 key $(yes Right | head -n $(($1 - 1))) Return sleep 0.3; }
+apri_menu() { xdotool windowfocus --sync "$WID" key alt $(yes Right | head -n $(($1 - 1))); }
+# menu N: triggers the N-th menu entry with Return.
+menu() { apri_menu "$1" && xdotool key Return; }
+# lista N: Carica schema (7) or Cancella schema (8), waiting for the file list, white over the top right of
+# the board.
+lista() { menu "$1" && aspetta "la lista degli schemi non si apre" '(($(conta 380 4 1 1 255,255,255 0) == 1))'; }
 
 # messaggio: waits for a message box (a window titled Tramelo other than the game's), its id in BOX.
 messaggio() {
@@ -112,8 +138,9 @@ premi_invio() {
     local box=""
     for _ in $(seq 1 50); do box=$(finestre | grep -vx "$WID" | head -n 1) && break || sleep 0.1; done
     [[ -n "$box" ]] || fallisci "nessun messaggio da chiudere"
-    xdotool windowfocus --sync "$box" key Return && sleep 0.5
-    ! finestre | grep -qx "$box" || fallisci "il messaggio non si chiude con Invio"
+    xdotool windowfocus --sync "$box" key Return
+    for _ in $(seq 1 50); do finestre | grep -qx "$box" || return 0; sleep 0.1; done
+    fallisci "il messaggio non si chiude con Invio"
 }
 
 # riquadro ARGS...: the picture holder of the last screenshot through convert (ARGS: the output).

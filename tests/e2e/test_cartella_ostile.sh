@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 prepara "$1" "$2"
 avvia bash -c 'ulimit -f 4 && exec ./tramelo'
 ((MESSAGGI == 1)) || fallisci "$MESSAGGI messaggi all'avvio invece di 1"
-(($(colorati) > 500)) || fallisci "nessuna figura nel riquadro"
+aspetta "nessuna figura nel riquadro" '(($(colorati) > 500))'
 [[ -z $(find "$GIOCO" -name '*.tmp') ]] || fallisci "file temporanei rimasti"
 cmp -s "$GIOCO/schemi/schema.txt" "$2/schemi/schema.txt" || fallisci "schema corrente cambiato"
 chiudi

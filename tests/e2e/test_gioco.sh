@@ -13,13 +13,12 @@ avvia ./tramelo
 
 # FIUME lies on cells 77..81, clicked out of order: the found look, a light red line along the row.
 for k in 79 77 81 78 80; do clicca_cella "$k"; done
-scatta
-sfondo 77 214,214,214 && sfondo 81 214,214,214 || fallisci "FIUME non ha l'aspetto trovato"
+aspetta "FIUME non ha l'aspetto trovato" 'sfondo 77 214,214,214 && sfondo 81 214,214,214'
 (($(conta 184 144 160 32 255,128,128 30) > 60)) || fallisci "linea di FIUME assente"
 
 # Soluzione: every leftover letter, LATORREDIPISA, gets a red ring.
 menu 2
-scatta
+aspetta "Soluzione non mostra gli anelli" '(($(rossi 177) > 40))'
 for k in 0 2 17 27 28 34 35 52 95 96 103 152 177; do (($(rossi $k) > 40)) || fallisci "cella $k senza anello"; done
 
 # Nuovo schema: a new current puzzle, and a picture in the holder where there was none. A generation takes
@@ -32,9 +31,7 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 cmp -s "$corrente" "$E2E_TMP/prima.txt" && fallisci "Nuovo schema non cambia lo schema corrente"
-sleep 1
-scatta
-[[ $(riquadro rgb:- | md5sum) != "$vuoto" ]] || fallisci "nessuna figura accanto allo schema nuovo"
+aspetta "nessuna figura accanto allo schema nuovo" '[[ $(riquadro rgb:- | md5sum) != "$vuoto" ]]'
 chiudi
 avvia ./tramelo
 ((MESSAGGI == 0)) || fallisci "$MESSAGGI messaggi al caricamento dello schema nuovo"

@@ -15,7 +15,7 @@ utente=()
 if [[ $(id -u) -eq 0 ]]; then chown nobody:nogroup "$casa" && utente=(setpriv --reuid=nobody --regid=nogroup --clear-groups); fi
 avvia env -u XDG_DATA_HOME HOME="$casa" "${utente[@]}" "$stage/usr/games/tramelo"
 cmp -s "$schemi/schema.txt" "$spedito" || fallisci "schema.txt del giocatore non è quello spedito"
-sfondo 0 255,255,255 && sfondo 179 255,255,255 || fallisci "la tavola non compare"
+aspetta "la tavola non compare" 'sfondo 0 255,255,255 && sfondo 179 255,255,255'
 (($(colorati) > 500)) || fallisci "nessuna figura accanto alla tavola"
 
 menu 6 # Salva schema
@@ -25,12 +25,11 @@ cmp -s "$schemi/schema_n_001.txt" "$spedito" || fallisci "schema_n_001.txt non s
 # schema opens the file list over the top right of the board, white where the background was; a click on
 # the lower half of its only name loads that puzzle.
 sed '1s/^L/ /' "$(dirname "$0")/../fixtures/schema_fiume.txt" >"$schemi/schema_n_001.txt"
-menu 7
+lista 7
 clicca_area 418 14
-scatta
-(($(conta 380 4 1 1 255,255,255 0) == 0)) || fallisci "la lista resta aperta, o non si è aperta"
+aspetta "la lista resta aperta" '(($(conta 380 4 1 1 255,255,255 0) == 0))'
 sfondo 0 255,255,255 && fallisci "lo schema salvato non è sulla tavola"
-menu 8 # Cancella schema: a click on the only name deletes it, with a message.
+lista 8 # Cancella schema: a click on the only name deletes it, with a message.
 clicca_area 418 10
 premi_invio
 [[ ! -e "$schemi/schema_n_001.txt" ]] || fallisci "schema_n_001.txt non cancellato"

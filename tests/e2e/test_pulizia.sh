@@ -37,7 +37,7 @@ cmake -DSORGENTE="$2" -DDESTINAZIONE="$GIOCO" -P "$radice/cmake/CopiaDati.cmake"
 avvia ./tramelo
 ((MESSAGGI == 0)) || fallisci "$MESSAGGI messaggi all'avvio dopo make clean"
 cmp -s "$schemi/schema.txt" "$fiume" || fallisci "lo schema corrente non è più quello del giocatore"
-menu 8 # Cancella schema: a click on the only name deletes it, with a message.
+lista 8 # Cancella schema: a click on the only name deletes it, with a message.
 clicca_area 418 10
 premi_invio
 [[ ! -e "$schemi/schema_n_001.txt" ]] || fallisci "schema_n_001.txt non è nella lista della libreria"

@@ -66,6 +66,7 @@ parti() {
         sleep 0.1
     done
     [[ -n "$WID" ]] || fallisci "la finestra Tramelo non compare: $(tail -n 3 "$E2E_TMP/gioco.log")"
+    aspetta "area di gioco non trovata" trova_area
     [[ -z $(find "$GIOCO" -name '.*.tmp') ]] || fallisci "file temporanei rimasti dopo $COLPITO"
 }
 
@@ -74,8 +75,7 @@ parti() {
 # landed on); false when the command ended first.
 colpo() {
     parti
-    # shellcheck disable=SC2046
-    xdotool windowfocus --sync "$WID" key alt sleep 0.2 key $(yes Right | head -n $(($1 - 1))) sleep 0.3
+    apri_menu "$1"
     strace -p "$GIOCO_PID" -y -qq -s 400 -o "$traccia" -e trace=write,fsync,rename,renameat2 \
         -e "inject=$2:signal=SIGKILL:when=$3" &
     local tracciante=$! calmo=0 box
