@@ -29,13 +29,20 @@ struct Contesto {
     // The files the library list showed when it was last read, by name: a click acts only on that file.
     std::map<std::string, IdentitaInode> elencati;
     Casuale rnd;
-    // Notices not repeated while nothing changes: the unusable data files last named, the last reason a
-    // picture could not be shown (cleared when one is), FileTemp.jpg not writable (once per run).
+    // The last notices shown, not repeated while their text stays the same (every load of a generation
+    // would repeat them): the unusable data files, why the picture could not be shown.
     std::string avvisoDati;
     std::string avvisoImmagine;
-    bool avvisoFileTemp = false;
+    // No more copies of the picture into FileTemp.jpg this run: one failed (and said so), or the game
+    // is read-only.
+    bool fileTempSospeso = false;
 
     int MsgBox(const std::string& testo, Pulsanti p = Pulsanti::Ok) { return piattaforma.MsgBox(testo, p); }
+    // Shows `testo` unless it is empty or `ultimo` already holds it; `ultimo` then holds it.
+    void AvvisaUnaVolta(std::string& ultimo, const std::string& testo) {
+        if (!testo.empty() && testo != ultimo) MsgBox(testo);
+        ultimo = testo;
+    }
 };
 
 }  // namespace tramelo

@@ -69,9 +69,8 @@ void MostraIndizio(Contesto& c) {
 
     // Every load of a generation would repeat the same reason: it is said again only when it changes.
     auto rifiuta = [&](const char* relativo, EsitoFile esito) {
-        const auto testo = ConFile(testi::kImmagineNonMostrata, Percorso(c, relativo), esito);
-        if (testo != c.avvisoImmagine) c.MsgBox(testo);
-        c.avvisoImmagine = testo;
+        c.AvvisaUnaVolta(c.avvisoImmagine,
+                         ConFile(testi::kImmagineNonMostrata, Percorso(c, relativo), esito));
     };
     if (numero < 1 || numero > kMaxImmagini || lunghezza < 1 || lunghezza > kLunghezzaMassimaImmagine)
         return rifiuta(kFileSchemaCorrente, {kNonValido});
@@ -95,9 +94,9 @@ void MostraIndizio(Contesto& c) {
     // commit, and each replace of the file costs a wait on the disk.
     std::string vecchio;
     const bool giaScritto = LeggiFile(temp, vecchio, kLunghezzaMassimaImmagine) && vecchio == byte;
-    if (!giaScritto && !c.avvisoFileTemp) {
+    if (!giaScritto && !c.fileTempSospeso) {
         if (const auto esito = ScriviAtomico(temp, byte); !esito) {
-            c.avvisoFileTemp = true;
+            c.fileTempSospeso = true;
             c.MsgBox(ConFile(testi::kFileTempNonScritto, temp, esito));
         }
     }

@@ -82,7 +82,7 @@ void PreparaCartellaGiocatore(Contesto& c) {
     giocatore = kNessunaCartella;
     // The picture is still shown; its copy is one more file a read-only game does not write, and the
     // message above has said why.
-    c.avvisoFileTemp = true;
+    c.fileTempSospeso = true;
 }
 
 bool SolaLettura(Contesto& c, const char* testo) {

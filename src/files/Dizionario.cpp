@@ -294,8 +294,7 @@ void CaricaDizionario(Contesto& c) {
         avviso = ConFile(testi::kDidascalieScartate, Percorso(c, kFileCatalogo));
     if (const auto righe = RigheDatiNonValidi(c, dati); !righe.empty())
         avviso = testi::kDatiNuoviSchemi + righe + (avviso.empty() ? "" : "\r" + avviso);
-    if (!avviso.empty() && avviso != c.avvisoDati) c.MsgBox(avviso);
-    c.avvisoDati = avviso;
+    c.AvvisaUnaVolta(c.avvisoDati, avviso);
 }
 
 EsitoFile ArchivioParole::Apri(const fs::path& file) {

@@ -127,7 +127,6 @@ bool CorrispondeModello(std::string_view nome, std::string_view modello) {
 
 void AggiornaFile1(Contesto& c) {
     auto& lista = c.f.File1;
-    lista.Path = c.m.Cartella;
     const auto cartella = Percorso(c, kCartellaSchemi);
     lista.Path = cartella.string();
     lista.names.clear();
