@@ -15,11 +15,15 @@
 #include "app/Messaggi.h"
 #include "app/Testi.h"
 #include "files/CartelleGioco.h"
+#include "files/FileSchema.h"
 
 using namespace tramelo;
 namespace fs = std::filesystem;
 
 namespace {
+
+// The first word of the shipped puzzle, which a game that plays it shows first in its list.
+const std::string kPrimaParolaSpedita = LeggiSchema(TRAMELO_DATA_DIR "/schemi/schema.txt").parole.at(0);
 
 // An installed copy below a temporary prefix: <prefix>/games, and the shipped data in share/tramelo.
 struct Installata {
@@ -79,7 +83,7 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         Form_Initialize(c);
         mnuSalvaSchema_Click(c);
         EXPECT_EQ(c.soloLettura, !nominata.empty());
-        EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
+        EXPECT_EQ(c.f.Label2[0].Caption, kPrimaParolaSpedita) << "lo schema spedito sulla tavola";
         if (nominata.empty()) {
             EXPECT_EQ(i.Leggi(giocatore / "schemi/schema.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
             EXPECT_EQ(i.Leggi(giocatore / "schemi/schema_n_001.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
@@ -138,7 +142,7 @@ TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
         EXPECT_EQ(std::vector(testi.begin() + 1, testi.end()),
                   (std::vector<std::string>{testi::kSolaLetturaNuovo, testi::kSolaLetturaSalva,
                                             testi::kSolaLetturaCarica, testi::kSolaLetturaCancella}));
-        EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
+        EXPECT_EQ(c.f.Label2[0].Caption, kPrimaParolaSpedita) << "lo schema spedito sulla tavola";
         EXPECT_FALSE(c.f.File1.Visible);
         EXPECT_EQ(test::Istantanea(i.radice.percorso()), prima);
     }
