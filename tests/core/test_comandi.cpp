@@ -74,8 +74,7 @@ TEST(Comandi, RegolaOccupato) {
 TEST(Comandi, SoluzioneConLettereSelezionate) {
     Partita p;
     test::CopiaDatiSpediti(p.cartella);
-    std::ifstream spedito(TRAMELO_DATA_DIR "/schemi/schema.txt", std::ios::binary);
-    p.cartella.Scrivi("schemi/schema.txt", std::string(std::istreambuf_iterator<char>(spedito), {}));
+    p.cartella.Scrivi("schemi/schema.txt", test::LeggiTutto(TRAMELO_DATA_DIR "/schemi/schema.txt"));
     p.Ricarica();
     mnuSoluzione_Click(p.c);
     const auto soluzione = test::CelleAnellate(p.c.f);
@@ -95,8 +94,7 @@ TEST(Comandi, SoluzioneConLettereSelezionate) {
         for (int k : selezionate) Image1_Click(p.c, k);
         mnuSoluzione_Click(p.c);
         std::string anelli;
-        for (int k : test::CelleAnellate(p.c.f))
-            anelli += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
+        for (int k : test::CelleAnellate(p.c.f)) anelli += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
         std::string didascalia = p.c.m.SoluzioneSchema;
         std::erase(didascalia, ' ');
         EXPECT_EQ(anelli, didascalia) << nome;

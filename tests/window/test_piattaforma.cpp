@@ -23,11 +23,12 @@ TEST(Messaggi, TestoPulsantiERisposta) {
     // Text, buttons, the button pressed (none: the box is closed from its title bar), what the box shows (its
     // title, text and buttons) and the answer.
     const std::tuple<const char*, Pulsanti, const char*, QString, int> casi[] = {
+        // clang-format off
         {"più schemi in /home/giò", Pulsanti::Ok, "OK", "Tramelo|più schemi in /home/giò|OK", 1},
-        {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK",
-         "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
+        {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK", "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
         {"domanda", Pulsanti::OkAnnulla, "Annulla", "Tramelo|domanda|OK Annulla", 2},
         {"domanda", Pulsanti::OkAnnulla, nullptr, "Tramelo|domanda|OK Annulla", 2},
+        // clang-format on
     };
     for (const auto& [testo, tipo, premuto, atteso, risposta] : casi) {
         auto box = qt::CreaMessaggio(testo, tipo);
