@@ -7,24 +7,18 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/qt/FinestraTramelo.h"
+#include "files/Libreria.h"
 
 using namespace tramelo;
 
 namespace {
 
 constexpr int kCarica = 6, kCancella = 7;  // the menu entries Carica schema and Cancella schema
-
-std::string Nome(int n) {
-    char nome[32];
-    std::snprintf(nome, sizeof nome, "schema_n_%03d.txt", n);
-    return nome;
-}
 
 // A window over a library of `quanti` saved puzzles, each with its own number as its solution, and the
 // list opened by one of the two library commands.
@@ -36,7 +30,7 @@ struct ListaAperta {
     explicit ListaAperta(int quanti, int comando = kCarica) {
         p.Carica(test::kTavolaCasa, {"CASA"});
         for (int n = 1; n <= quanti; ++n)
-            p.cartella.Scrivi("schemi/" + Nome(n),
+            p.cartella.Scrivi("schemi/" + NomeSchemaSalvato(n),
                               test::TestoSchema(test::kTavolaCasa, std::to_string(n), "000 00000", {"CASA"}));
         w.Aggiorna();
         w.azioni()[comando]->trigger();
