@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
-#include <filesystem>
 #include <functional>
 
 #include "FalsaPiattaforma.h"
@@ -112,10 +111,7 @@ TEST(ListaFile, InvioComeUnClicEscSullaTavola) {
         t.Tasti(tasti);
         EXPECT_EQ(t.p.c.m.SoluzioneSchema, soluzione) << nome;
         EXPECT_EQ(t.Lista().Visible, aperta) << nome;
-        int n = 0;
-        for (const auto& e : std::filesystem::directory_iterator(t.p.cartella.percorso() / "schemi"))
-            n += e.path().filename() != "schema.txt";
-        EXPECT_EQ(n, restano) << nome;
+        EXPECT_EQ(int(test::Istantanea(t.p.cartella.percorso() / "schemi").size()) - 1, restano) << nome;
     }
     ListaAperta t(5, kCancella);
     QTest::mouseClick(t.w.area(), Qt::LeftButton, {}, QPoint(40, 32));  // cell 0
