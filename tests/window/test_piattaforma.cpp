@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <bitset>
 #include <fstream>
-#include <iterator>
 #include <tuple>
 
 #include "FalsaPiattaforma.h"
@@ -114,9 +113,8 @@ std::bitset<512> Impronta(const QImage& figura) {
 // VERDE, MAGA and MAGO) differ by 0 to 10 bits, the closest distinct pictures (NOVE and ZERO) by 13.
 TEST(ImmaginiSpedite, OgniFiguraSiDecodificaAlSuoPostoENessunaNeSembraUnAltra) {
     std::ifstream catalogo(TRAMELO_DATA_DIR "/Immagini.txt", std::ios::binary);
-    std::ifstream archivio(TRAMELO_DATA_DIR "/Immagini.jpg", std::ios::binary);
-    ASSERT_TRUE(catalogo && archivio);
-    const std::string byte{std::istreambuf_iterator<char>(archivio), {}};
+    const std::string byte = test::LeggiTutto(TRAMELO_DATA_DIR "/Immagini.jpg");
+    ASSERT_TRUE(catalogo && !byte.empty());
     std::size_t inizio = 0;
     std::vector<std::pair<std::string, std::bitset<512>>> figure;
     for (std::string riga; std::getline(catalogo, riga);) {
