@@ -113,11 +113,12 @@ TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
     getrlimit(RLIMIT_FSIZE, &limite);
     const rlimit pieno{100, limite.rlim_max};
     const std::tuple<const char*, const char*, std::function<void(bool)>> casi[] = {
+        // clang-format off
         // name, the player's folder below the test folder, what is in the way (true) and then gone (false)
-        {"disco pieno alla prima partenza", "casa/.local/share/tramelo",
-         [&](bool guasto) { setrlimit(RLIMIT_FSIZE, guasto ? &pieno : &limite); }},
+        {"disco pieno alla prima partenza", "casa/.local/share/tramelo", [&](bool guasto) { setrlimit(RLIMIT_FSIZE, guasto ? &pieno : &limite); }},
         {"un file al posto di una cartella", "casa/file/tramelo", [](bool) {}},  // the file is removed below
         {"nessuna cartella", "", [](bool) {}},
+        // clang-format on
     };
     for (const auto& [nome, cartella, guasto] : casi) {
         SCOPED_TRACE(nome);

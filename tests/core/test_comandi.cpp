@@ -12,22 +12,26 @@
 using namespace tramelo;
 using tramelo::test::Partita;
 
-// I Istruzioni, R Ricomincia (the load hides the picture and leaves the caption), C a click on the picture.
+// Istruzioni shows the instructions and turns into Esci da Istruzioni; Ricomincia hides them but leaves the
+// caption; a click on the picture hides them.
 TEST(Comandi, IstruzioniRicominciaIstruzioni) {
     Partita p;
     p.Carica(test::kTavolaCasa, {"CASA"});
-    std::string visto;  // whether the picture shows, and the menu caption, after each step
-    for (char a : std::string(" IIIRIC")) {
-        a == 'I'   ? mnuIstruzioni_Click(p.c)
-        : a == 'R' ? mnuRicomincia_Click(p.c)
-        : a == 'C' ? Image1_Click(p.c, kImmagineIstruzioni)
-                   : void();
-        visto +=
-            std::to_string(p.c.f.Image1[kImmagineIstruzioni].Visible) + p.c.f.mnuIstruzioni.Caption + "|";
+    const auto clic = [](Contesto& c) { Image1_Click(c, kImmagineIstruzioni); };
+    const std::tuple<const char*, void (*)(Contesto&), bool, const char*> passi[] = {
+        // step, whether the instructions then show, the menu caption
+        {"Istruzioni", mnuIstruzioni_Click, true, testi::kEsciIstruzioni},
+        {"Esci da Istruzioni", mnuIstruzioni_Click, false, testi::kIstruzioni},
+        {"Istruzioni di nuovo", mnuIstruzioni_Click, true, testi::kEsciIstruzioni},
+        {"Ricomincia", mnuRicomincia_Click, false, testi::kEsciIstruzioni},
+        {"Esci da Istruzioni, dopo Ricomincia, le mostra", mnuIstruzioni_Click, true, testi::kEsciIstruzioni},
+        {"clic sull'immagine", clic, false, testi::kIstruzioni},
+    };
+    for (const auto& [passo, evento, mostrate, voce] : passi) {
+        evento(p.c);
+        EXPECT_EQ(p.c.f.Image1[kImmagineIstruzioni].Visible, mostrate) << passo;
+        EXPECT_EQ(p.c.f.mnuIstruzioni.Caption, voce) << passo;
     }
-    EXPECT_EQ(visto,
-              "0Istruzioni|1Esci da Istruzioni|0Istruzioni|1Esci da Istruzioni|0Esci da Istruzioni|"
-              "1Esci da Istruzioni|0Istruzioni|");
 }
 
 // Printed, no printer, a failed print: one message for each of the two failures.
@@ -74,8 +78,7 @@ TEST(Comandi, RegolaOccupato) {
 TEST(Comandi, SoluzioneConLettereSelezionate) {
     Partita p;
     test::CopiaDatiSpediti(p.cartella);
-    std::ifstream spedito(TRAMELO_DATA_DIR "/schemi/schema.txt", std::ios::binary);
-    p.cartella.Scrivi("schemi/schema.txt", std::string(std::istreambuf_iterator<char>(spedito), {}));
+    p.cartella.Scrivi("schemi/schema.txt", test::LeggiTutto(TRAMELO_DATA_DIR "/schemi/schema.txt"));
     p.Ricarica();
     mnuSoluzione_Click(p.c);
     const auto soluzione = test::CelleAnellate(p.c.f);
@@ -95,8 +98,7 @@ TEST(Comandi, SoluzioneConLettereSelezionate) {
         for (int k : selezionate) Image1_Click(p.c, k);
         mnuSoluzione_Click(p.c);
         std::string anelli;
-        for (int k : test::CelleAnellate(p.c.f))
-            anelli += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
+        for (int k : test::CelleAnellate(p.c.f)) anelli += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
         std::string didascalia = p.c.m.SoluzioneSchema;
         std::erase(didascalia, ' ');
         EXPECT_EQ(anelli, didascalia) << nome;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
 
 #include "FalsaPiattaforma.h"
 #include "app/Testi.h"
@@ -51,17 +50,11 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     EXPECT_EQ(p.piattaforma.Testi(), std::vector{testi::kDidascalieScartate + (":\r" + (d / kCat).string())});
     EXPECT_EQ(m.IndiceLunghezze[5], (std::array<std::int32_t, 2>{1, 50}));
     EXPECT_EQ(m.IndiceLunghezze[15], (std::array<std::int32_t, 2>{109, 109}));
-    // One draw per picture, then one per short word, each over the whole range: a fixed clock, fixed orders.
-    Casuale rnd;
-    rnd.Semina(p.piattaforma.orologio);
-    auto immagini = m.OrdineImmagini;
-    auto corte = m.OrdineParoleCorte;
-    std::iota(immagini.begin(), immagini.begin() + 31, std::int16_t{0});
-    std::iota(corte.begin(), corte.end(), std::int16_t{0});
-    for (std::size_t i = 1; i <= 30; ++i) std::swap(immagini[i], immagini[std::size_t(rnd.Intero(30) + 1)]);
-    for (std::size_t i = 1; i <= 100; ++i) std::swap(corte[i], corte[std::size_t(rnd.Intero(100) + 1)]);
-    EXPECT_EQ(m.OrdineImmagini, immagini);
-    EXPECT_EQ(m.OrdineParoleCorte, corte);  // and p above 100 keeps p
+    // Each order shuffles its range, p above 100 keeps p; the generator's exact files pin the draws.
+    EXPECT_TRUE(test::Permutazione(m.OrdineImmagini, 30) && test::Permutazione(m.OrdineParoleCorte, 100));
+    EXPECT_FALSE(std::is_sorted(m.OrdineImmagini.begin() + 1, m.OrdineImmagini.begin() + 31));
+    EXPECT_FALSE(std::is_sorted(m.OrdineParoleCorte.begin() + 1, m.OrdineParoleCorte.begin() + 101));
+    EXPECT_EQ(m.OrdineParoleCorte[101], 101);
 }
 
 // What the loader refuses: the file at fault named in one message with the reason, its tables left
@@ -78,54 +71,28 @@ TEST(Dizionario, FileMancantiONonValidi) {
     };
     using Nominati = std::vector<std::pair<std::string, std::string>>;  // file, reason
     const std::tuple<const char*, std::function<void(const CartellaProva&)>, Nominati> casi[] = {
+        // clang-format off
         {"catalogo mancante", rimuovi(kCat), {{kCat, kNonEsiste}}},
-        {"una cartella al posto del catalogo",
-         [](auto& d) { fs::remove(d.percorso() / kCat), fs::create_directory(d.percorso() / kCat); },
-         {{kCat, "è una cartella"}}},
-        {"lunghezza di un'immagine non di cifre",
-         Cambia(kCat, [](auto& t) { t.replace(4, 5, "abcde"); }),
-         {{kCat, kNonValido}}},
+        {"una cartella al posto del catalogo", [](auto& d) { fs::remove(d.percorso() / kCat), fs::create_directory(d.percorso() / kCat); }, {{kCat, "è una cartella"}}},
+        {"lunghezza di un'immagine non di cifre", Cambia(kCat, [](auto& t) { t.replace(4, 5, "abcde"); }), {{kCat, kNonValido}}},
         {"archivio delle immagini mancante", rimuovi(kJpg), {{kJpg, kNonEsiste}}},
-        {"archivio delle immagini vuoto",
-         Cambia(kJpg, [](auto& t) { t.clear(); }),
-         {{kJpg, "il file è vuoto"}}},
-        {"archivio delle immagini più corto del catalogo",
-         Cambia(kJpg, [](auto& t) { t.pop_back(); }),
-         {{kJpg, kCorto}}},
-        {"entrambi i file delle immagini mancanti",
-         [&](auto& d) { rimuovi(kCat)(d), rimuovi(kJpg)(d); },
-         {{kCat, kNonEsiste}, {kJpg, kNonEsiste}}},
-        {"indice di 10 righe",
-         Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }),
-         {{kIndice, kNonValido}}},
-        {"indice non numerico",
-         Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }),
-         {{kIndice, kNonValido}}},
-        {"indice con un buco",
-         Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }),
-         {{kIndice, kNonValido}}},
+        {"archivio delle immagini vuoto", Cambia(kJpg, [](auto& t) { t.clear(); }), {{kJpg, "il file è vuoto"}}},
+        {"archivio delle immagini più corto del catalogo", Cambia(kJpg, [](auto& t) { t.pop_back(); }), {{kJpg, kCorto}}},
+        {"entrambi i file delle immagini mancanti", [&](auto& d) { rimuovi(kCat)(d), rimuovi(kJpg)(d); }, {{kCat, kNonEsiste}, {kJpg, kNonEsiste}}},
+        {"indice di 10 righe", Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {{kIndice, kNonValido}}},
+        {"indice non numerico", Cambia(kIndice, [](auto& t) { t.replace(3, 6, "abcdef"); }), {{kIndice, kNonValido}}},
+        {"indice con un buco", Cambia(kIndice, [](auto& t) { t.replace(21, 6, "000042"); }), {{kIndice, kNonValido}}},
         {"oltre 15000 parole corte", [&](auto& d) { Dati(d, corte15001); }, {{kIndice, kNonValido}}},
-        {"archivio di un record più corto dell'indice",
-         Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }),
-         {{kBbb, kNonConcorda}}},
-        {"archivio tagliato di 7 byte",
-         Cambia(kBbb, [](auto& t) { t.resize(t.size() - 7); }),
-         {{kBbb, kNonConcorda}}},
-        {"indice oltre la fine dell'archivio",
-         Cambia(kIndice, [](auto& t) { t.replace(t.size() - 8, 6, "000110"); }),
-         {{kBbb, kNonConcorda}}},
-        {"archivio più lungo dell'indice",
-         Cambia(kBbb, [](auto& t) { t += "ABCDEFGHIJKLMNO "; }),
-         {{kBbb, kNonConcorda}}},
-        {"parole di 5 lettere nell'intervallo delle 6",
-         Cambia(kIndice, [](auto& t) { t.replace(10, 6, "000049"), t.replace(21, 6, "000050"); }),
-         {{kBbb, kNonConcorda}}},
-        {"lettere minuscole",
-         Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }),
-         {{kBbb, kNonValido}}},
+        {"archivio di un record più corto dell'indice", Cambia(kBbb, [](auto& t) { t.resize(t.size() - 16); }), {{kBbb, kNonConcorda}}},
+        {"archivio tagliato di 7 byte", Cambia(kBbb, [](auto& t) { t.resize(t.size() - 7); }), {{kBbb, kNonConcorda}}},
+        {"indice oltre la fine dell'archivio", Cambia(kIndice, [](auto& t) { t.replace(t.size() - 8, 6, "000110"); }), {{kBbb, kNonConcorda}}},
+        {"archivio più lungo dell'indice", Cambia(kBbb, [](auto& t) { t += "ABCDEFGHIJKLMNO "; }), {{kBbb, kNonConcorda}}},
+        {"parole di 5 lettere nell'intervallo delle 6", Cambia(kIndice, [](auto& t) { t.replace(10, 6, "000049"), t.replace(21, 6, "000050"); }), {{kBbb, kNonConcorda}}},
+        {"lettere minuscole", Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }), {{kBbb, kNonValido}}},
         {"dizionario e catalogo mancanti",
          [](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
          {{kCat, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},
+        // clang-format on
     };
     for (const auto& [nome, guasta, nominati] : casi) {
         SCOPED_TRACE(nome);

@@ -37,41 +37,39 @@ TEST(EsitoFile, IlMotivoDiOgniGuasto) {
         return esito;
     };
     const std::tuple<const char*, std::function<EsitoFile()>, std::string> casi[] = {
+        // clang-format off
         {"lettura riuscita", [&] { return leggi("pieno.txt"); }, ""},
         {"file mancante", [&] { return leggi("manca.txt"); }, "il file non esiste"},
         {"una cartella al posto del file", [&] { return leggi("cartella"); }, "è una cartella"},
         {"una FIFO", [&] { return leggi("fifo"); }, "non è un file normale"},
         {"oltre la dimensione ammessa", [&] { return leggi("grande.txt"); }, "file troppo grande"},
-        {"scrittura in una cartella mancante", [&] { return scrivi("manca/nuovo.txt"); },
-         "il file non esiste"},
-        {"scrittura attraverso un file", [&] { return scrivi("pieno.txt/nuovo.txt"); },
-         "una cartella del percorso è un file"},
+        {"scrittura in una cartella mancante", [&] { return scrivi("manca/nuovo.txt"); }, "il file non esiste"},
+        {"scrittura attraverso un file", [&] { return scrivi("pieno.txt/nuovo.txt"); }, "una cartella del percorso è un file"},
         {"scrittura su una cartella", [&] { return scrivi("cartella"); }, "è una cartella"},
         {"limite di dimensione dei file", scriviOltreIlLimite, "disco pieno"},
-        {"solo nuovo, il nome è preso", [&] { return scrivi("pieno.txt", ModoScrittura::SoloNuovo); },
-         "esiste già un file con questo nome"},
+        {"solo nuovo, il nome è preso", [&] { return scrivi("pieno.txt", ModoScrittura::SoloNuovo); }, "esiste già un file con questo nome"},
         {"disco pieno", [] { return EsitoFile{ENOSPC}; }, "disco pieno"},
         {"quota esaurita", [] { return EsitoFile{EDQUOT}; }, "disco pieno"},
         {"permesso negato", [] { return EsitoFile{EACCES}; }, "permesso negato"},
         {"operazione non permessa", [] { return EsitoFile{EPERM}; }, "permesso negato"},
         {"disco di sola lettura", [] { return EsitoFile{EROFS}; }, "disco di sola lettura"},
         {"errore senza nome", [] { return EsitoFile{EIO}; }, "errore " + std::to_string(EIO)},
+        // clang-format on
     };
     for (const auto& [nome, prova, motivo] : casi) EXPECT_EQ(Motivo(prova()), motivo) << nome;
     EXPECT_EQ(d.Leggi("pieno.txt"), "x") << "a refused write leaves the file as it was";
-    for (const auto& e : fs::directory_iterator(d.percorso()))
-        EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << "no temporary file left";
+    EXPECT_EQ(test::Temporanei(d.percorso()), std::vector<std::string>{}) << "no temporary file left";
 }
 
 TEST(EsitoFile, IlMessaggioNominaIlFilePerUltimo) {
     const std::tuple<const char*, std::string, std::string> casi[] = {
-        {"con il motivo", ConFile("Impossibile salvare lo schema", "/giòco/schemi/a.txt", {ENOSPC}),
-         "Impossibile salvare lo schema (disco pieno):\r/giòco/schemi/a.txt"},
-        {"senza motivo", ConFile("Lo schema è incompleto", "/a/schema.txt"),
-         "Lo schema è incompleto:\r/a/schema.txt"},
+        // clang-format off
+        {"con il motivo", ConFile("Impossibile salvare lo schema", "/giòco/schemi/a.txt", {ENOSPC}), "Impossibile salvare lo schema (disco pieno):\r/giòco/schemi/a.txt"},
+        {"senza motivo", ConFile("Lo schema è incompleto", "/a/schema.txt"), "Lo schema è incompleto:\r/a/schema.txt"},
         {"un a capo nel nome", ConFile("Impossibile", "/a/b\nc.txt"), "Impossibile:\r/a/b?c.txt"},
         {"riga di un elenco", RigaFile("/a/Immagini.txt", {ENOENT}), "il file non esiste: /a/Immagini.txt"},
         {"testo di un file in ISO 8859-1", DaLatin1("caff\xE8"), "caffè"},
+        // clang-format on
     };
     for (const auto& [nome, ottenuto, atteso] : casi) EXPECT_EQ(ottenuto, atteso) << nome;
 }

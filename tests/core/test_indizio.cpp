@@ -88,8 +88,7 @@ TEST(Indizio, EstraeEMostraLImmagine) {
     EXPECT_EQ(std::ranges::count(p.piattaforma.Testi(),
                                  testi::kFileTempNonScritto + (" (è una cartella):\r" + temp)),
               1);
-    for (const auto& e : fs::directory_iterator(p.cartella.percorso()))
-        EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
+    EXPECT_EQ(test::Temporanei(p.cartella.percorso()), std::vector<std::string>{});
 
     // At 15 twips per pixel the window grows by 1.25 once, however often it loads (file list kept, text
     // size floor(7.8 * 1.25)); the 259 x 194 picture fills its holder, the credit strip at its lower right.
@@ -105,35 +104,26 @@ TEST(Indizio, EstraeEMostraLImmagine) {
 TEST(Indizio, BudgetDiDecodifica) {
     const std::string kOk, kGrande = "immagine troppo grande", kNonValido = "contenuto non valido";
     const std::tuple<const char*, std::string, std::string> casi[] = {
+        // clang-format off
         {"progressiva di 10 scansioni come quelle di un codificatore", Jpeg(259, 194, 10), kOk},
         {"al limite: 2000 x 2000 in 48 scansioni", Jpeg(2000, 2000, 48), kOk},
         {"larghezza 2001", Jpeg(2001, 194, 1), kGrande},
         {"altezza 2001, baseline", Jpeg(259, 2001, 1, 0xC0), kGrande},
         {"49 scansioni", Jpeg(259, 194, 49), kGrande},
         {"4000 x 4000 in 2213 scansioni", Jpeg(4000, 4000, 2213), kGrande},
-        {"telaio enorme dopo byte estranei",
-         "\xFF\xD8"
-         "estranei" +
-             Telaio(4000, 4000) + Scansione(),
-         kGrande},
+        {"telaio enorme dopo byte estranei", "\xFF\xD8" "estranei" + Telaio(4000, 4000) + Scansione(), kGrande},
         {"scansioni dopo la fine dell'immagine", Jpeg(259, 194, 1) + Jpeg(259, 194, 60).substr(2), kOk},
-        {"senza telaio non si decodifica nulla",
-         "\xFF\xD8"
-         "UNO\xFF\xD9",
-         kOk},
+        {"senza telaio non si decodifica nulla", "\xFF\xD8" "UNO\xFF\xD9", kOk},
         {"non comincia con FF D8", "\x89PNG\r\n\x1A\n" + Telaio(10, 10), kNonValido},
         {"segmento oltre la fine", "\xFF\xD8" + Telaio(259, 194).substr(0, 9), kNonValido},
         {"lunghezza di segmento sotto 2", "\xFF\xD8\xFF\xE0" + Byte({0, 1}) + Telaio(259, 194), kNonValido},
-        {"telaio della lunghezza sbagliata",
-         "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194, 1, 3, 2, 1, 0x11, 0})), kNonValido},
+        {"telaio della lunghezza sbagliata", "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194, 1, 3, 2, 1, 0x11, 0})), kNonValido},
         {"scansione prima del telaio", "\xFF\xD8" + Scansione() + Telaio(259, 194), kNonValido},
         {"due telai", "\xFF\xD8" + Telaio(259, 194) + Telaio(259, 194) + Scansione(), kNonValido},
         {"secondo FF D8", "\xFF\xD8" + Telaio(259, 194) + "\xFF\xD8" + Scansione(), kNonValido},
         {"larghezza 0", Jpeg(0, 194, 1), kNonValido},
-        {"cinque componenti",
-         "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194,  1, 3, 5,    1, 0x11, 0,    2, 0x11,
-                                           0, 3, 0x11, 0, 4, 0x11, 0, 5,    0x11, 0})),
-         kNonValido},
+        {"cinque componenti", "\xFF\xD8" + Segmento(0xC0, Byte({8, 0, 194, 1, 3, 5, 1, 0x11, 0, 2, 0x11, 0, 3, 0x11, 0, 4, 0x11, 0, 5, 0x11, 0})), kNonValido},
+        // clang-format on
     };
     for (const auto& [nome, byte, motivo] : casi) EXPECT_EQ(Motivo(ControllaImmagine(byte)), motivo) << nome;
 }
@@ -148,28 +138,25 @@ TEST(Indizio, IngressiNonValidi) {
     enorme.resize(250, '\0');
     // name, the puzzle's picture line, the file at fault, what it is made to hold (none: it is removed),
     // the reason given
-    const std::tuple<const char*, const char*, std::string, std::optional<std::string>, std::string> casi[] =
-        {
-            {"lunghezza 0", "001 00000", kSchema, {}, kNonValido},
-            {"riga di quattro caratteri", "001 ", kSchema, {}, kNonValido},
-            {"lunghezza oltre 99999", "001 100000", kSchema, {}, kNonValido},
-            {"numero negativo", "-01 00100", kSchema, {}, kNonValido},
-            {"numero oltre 600", "601 00100", kSchema, {}, kNonValido},
-            {"catalogo mancante", "002 00250", kCat, std::nullopt, "il file non esiste"},
-            {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe, kCorto},
-            {"lunghezza negativa in catalogo", "003 00040", kCat,
-             "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
-            {"lunghezza di lettere in catalogo", "002 00250", kCat,
-             "0001abcde UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
-            {"lunghezza non di cifre dopo l'immagine", "002 00250", kCat,
-             std::string(kCatalogo).replace(42, 5, "00x40"), kNonValido},
-            {"archivio mancante", "001 00100", kJpg, std::nullopt, "il file non esiste"},
-            {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390), kCorto},
-            {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x"),
-             kNonValido},
-            {"immagine oltre il budget di decodifica", "002 00250", kJpg,
-             std::string(kArchivio).replace(100, 250, enorme), "immagine troppo grande"},
-        };
+    using Testo = std::optional<std::string>;
+    const std::tuple<const char*, const char*, std::string, Testo, std::string> casi[] = {
+        // clang-format off
+        {"lunghezza 0", "001 00000", kSchema, {}, kNonValido},
+        {"riga di quattro caratteri", "001 ", kSchema, {}, kNonValido},
+        {"lunghezza oltre 99999", "001 100000", kSchema, {}, kNonValido},
+        {"numero negativo", "-01 00100", kSchema, {}, kNonValido},
+        {"numero oltre 600", "601 00100", kSchema, {}, kNonValido},
+        {"catalogo mancante", "002 00250", kCat, std::nullopt, "il file non esiste"},
+        {"catalogo più corto di N-1 righe", "005 00040", kCat, kTreRighe, kCorto},
+        {"lunghezza negativa in catalogo", "003 00040", kCat, "0001-0100 UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
+        {"lunghezza di lettere in catalogo", "002 00250", kCat, "0001abcde UNO jpg\r\n" + kCatalogo.substr(19), kNonValido},
+        {"lunghezza non di cifre dopo l'immagine", "002 00250", kCat, std::string(kCatalogo).replace(42, 5, "00x40"), kNonValido},
+        {"archivio mancante", "001 00100", kJpg, std::nullopt, "il file non esiste"},
+        {"archivio più corto di S+L", "003 00041", kJpg, kArchivio.substr(0, 390), kCorto},
+        {"byte che non sono un'immagine", "002 00250", kJpg, std::string(kArchivio).replace(100, 1, "x"), kNonValido},
+        {"immagine oltre il budget di decodifica", "002 00250", kJpg, std::string(kArchivio).replace(100, 250, enorme), "immagine troppo grande"},
+        // clang-format on
+    };
     for (const auto& [nome, riga, file, testo, motivo] : casi) {
         test::Partita p;
         ConDati(p).Carica(test::kTavolaAlfabeto, {}, "", "001 00100");

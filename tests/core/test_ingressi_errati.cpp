@@ -86,6 +86,5 @@ TEST(IngressiErrati, SchemaCorrenteSottoUnSoloNome) {
     EXPECT_EQ(p.c.m.Parole[0], "CASA");
 
     EXPECT_EQ(p.cartella.Leggi("schemi/SCHEMA.txt"), vecchio);
-    for (const auto& e : fs::recursive_directory_iterator(p.cartella.percorso()))
-        EXPECT_FALSE(e.path().filename().string().ends_with(".tmp")) << e.path();
+    EXPECT_EQ(test::Temporanei(p.cartella.percorso()), std::vector<std::string>{});
 }

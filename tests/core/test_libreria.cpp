@@ -123,6 +123,7 @@ TEST(Libreria, ElencoSoloFileNormaliDelModelloInOrdineSenzaMaiuscole) {
 TEST(Libreria, StatiDellaListaEDidascalie) {
     const std::tuple<const char*, Nomi, std::vector<Passo>, const char*, Nomi> casi[] = {
         // name, saved names, steps, the list state after them, the messages
+        // clang-format off
         {"uno oltre il più alto", {"schema_n_001.txt", "schema_n_005.txt"}, {Salva}, "", {Salvato("006")}},
         {"senza numero conta 0", {"schema_n_abc.txt"}, {Salva}, "", {Salvato("001")}},
         {"in maiuscole", {"SCHEMA_N_007.TXT"}, {Salva}, "", {Salvato("008")}},
@@ -137,21 +138,10 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
         {"niente da cancellare", {}, {Cancella}, "", {testi::kNessunoDaCancellare}},
         {"la lista aperta mostra il nuovo file", k001, {Carica, Salva}, "C", {Salvato("002")}},
         {"occupato: Cancella non chiude", k001, {Cancella, Occupato, Cancella}, "X", {}},
-        {"cancellato l'ultimo",
-         k002,
-         {Cancella, Scegli(1), Scegli(2)},
-         "",
-         {testi::kNessunAltroDaCancellare}},
-        {"cancellato il più alto, il suo numero torna",
-         {},
-         {Salva, Salva, Salva, Cancella, Scegli(3), Salva},
-         "X",
-         {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
-        {"cancellato uno in mezzo, nessun vuoto è riempito",
-         {},
-         {Salva, Salva, Salva, Cancella, Scegli(2), Salva},
-         "X",
-         {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
+        {"cancellato l'ultimo", k002, {Cancella, Scegli(1), Scegli(2)}, "", {testi::kNessunAltroDaCancellare}},
+        {"cancellato il più alto, il suo numero torna", {}, {Salva, Salva, Salva, Cancella, Scegli(3), Salva}, "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("003")}},
+        {"cancellato uno in mezzo, nessun vuoto è riempito", {}, {Salva, Salva, Salva, Cancella, Scegli(2), Salva}, "X", {Salvato("001"), Salvato("002"), Salvato("003"), Salvato("004")}},
+        // clang-format on
     };
     for (const auto& [nome, salvati, passi, stato, messaggi] : casi) {
         SCOPED_TRACE(nome);
@@ -190,62 +180,16 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
                      const char*>
         casi[] = {
             // name, saved names, steps, the message, its reason, the file it names, the list state after
-            {"nessuno schema corrente",
-             {},
-             {Cartella("schema.txt"), Salva},
-             testi::kSchemaMancante,
-             kCartella,
-             "schema.txt",
-             ""},
-            {"disco pieno al salvataggio",
-             k001,
-             {DiscoPieno, Salva},
-             testi::kSalvataggioFallito,
-             kPieno,
-             "schema_n_002.txt",
-             ""},
-            {"lo scelto illeggibile, ne restano altri",
-             k002,
-             {Carica, Cartella("schema_n_001.txt"), Scegli(1)},
-             testi::kElencoCambiato,
-             ":\r",
-             "schema_n_001.txt",
-             "C"},
-            {"lo scelto illeggibile, nessun altro",
-             k001,
-             {Carica, Cartella("schema_n_001.txt"), Scegli(1)},
-             testi::kElencoCambiato,
-             ":\r",
-             "schema_n_001.txt",
-             ""},
-            {"lo schema corrente non si può sostituire",
-             k001,
-             {Carica, Cartella("schema.txt"), Scegli(1)},
-             testi::kSostituzioneFallita,
-             kCartella,
-             "schema.txt",
-             "C"},
-            {"disco pieno al caricamento",
-             k001,
-             {Carica, DiscoPieno, Scegli(1)},
-             testi::kSostituzioneFallita,
-             kPieno,
-             "schema.txt",
-             "C"},
-            {"lo scelto da cancellare è ora una cartella",
-             k002,
-             {Cancella, Cartella("schema_n_001.txt"), Scegli(1)},
-             testi::kElencoCambiato,
-             ":\r",
-             "schema_n_001.txt",
-             "X"},
-            {"un nome fuori dalla lista è ignorato",
-             k001,
-             {Cancella, Scegli("../schemi/schema_n_001.txt")},
-             "",
-             "",
-             "",
-             "X"},
+            // clang-format off
+            {"nessuno schema corrente", {}, {Cartella("schema.txt"), Salva}, testi::kSchemaMancante, kCartella, "schema.txt", ""},
+            {"disco pieno al salvataggio", k001, {DiscoPieno, Salva}, testi::kSalvataggioFallito, kPieno, "schema_n_002.txt", ""},
+            {"lo scelto illeggibile, ne restano altri", k002, {Carica, Cartella("schema_n_001.txt"), Scegli(1)}, testi::kElencoCambiato, ":\r", "schema_n_001.txt", "C"},
+            {"lo scelto illeggibile, nessun altro", k001, {Carica, Cartella("schema_n_001.txt"), Scegli(1)}, testi::kElencoCambiato, ":\r", "schema_n_001.txt", ""},
+            {"lo schema corrente non si può sostituire", k001, {Carica, Cartella("schema.txt"), Scegli(1)}, testi::kSostituzioneFallita, kCartella, "schema.txt", "C"},
+            {"disco pieno al caricamento", k001, {Carica, DiscoPieno, Scegli(1)}, testi::kSostituzioneFallita, kPieno, "schema.txt", "C"},
+            {"lo scelto da cancellare è ora una cartella", k002, {Cancella, Cartella("schema_n_001.txt"), Scegli(1)}, testi::kElencoCambiato, ":\r", "schema_n_001.txt", "X"},
+            {"un nome fuori dalla lista è ignorato", k001, {Cancella, Scegli("../schemi/schema_n_001.txt")}, "", "", "", "X"},
+            // clang-format on
         };
     for (const auto& [nome, salvati, passi, messaggio, motivo, file, stato] : casi) {
         SCOPED_TRACE(nome);
@@ -269,21 +213,14 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
 TEST(Libreria, UnNomeOccupatoNonBloccaIlSalvataggio) {
     const std::tuple<const char*, Nomi, Passo, std::string> casi[] = {
         // name, saved names, what takes a name, the message
+        // clang-format off
         {"una cartella al numero seguente", k001, Cartella("schema_n_002.txt"), Salvato("003")},
         {"una cartella in maiuscole", k001, Cartella("SCHEMA_N_002.TXT"), Salvato("003")},
-        {"un collegamento al numero seguente", k001, Collegamento("schema_n_002.txt", "privato.txt"),
-         Salvato("003")},
+        {"un collegamento al numero seguente", k001, Collegamento("schema_n_002.txt", "privato.txt"), Salvato("003")},
         {"un collegamento rotto", k001, Collegamento("schema_n_002.txt", "manca.txt"), Salvato("003")},
-        {"due numeri occupati", k001,
-         [](Libreria& p) {
-             Cartella("schema_n_002.txt")(p);
-             Cartella("schema_n_003.txt")(p);
-         },
-         Salvato("004")},
-        {"l'ultimo numero occupato",
-         {"schema_n_998.txt"},
-         Cartella("schema_n_999.txt"),
-         testi::kLibreriaPiena},
+        {"due numeri occupati", k001, [](Libreria& p) { p.Esegui({Cartella("schema_n_002.txt"), Cartella("schema_n_003.txt")}); }, Salvato("004")},
+        {"l'ultimo numero occupato", {"schema_n_998.txt"}, Cartella("schema_n_999.txt"), testi::kLibreriaPiena},
+        // clang-format on
     };
     for (const auto& [nome, salvati, occupa, messaggio] : casi) {
         SCOPED_TRACE(nome);
@@ -304,24 +241,14 @@ TEST(Libreria, IlClicAgisceSoloSulFileElencato) {
     const std::string kAltro = test::TestoSchema(test::kTavolaAlfabeto, "xyz", "000 00000", {"WXYZ"});
     const std::tuple<const char*, Passo, Passo, Nomi, const char*, const char*> casi[] = {
         // name, the command, what changes before the click, the list after, its state, the first word after
+        // clang-format off
         {"carica: invariato", Carica, [](Libreria&) {}, {}, "", "ABCD"},
-        {"carica: un collegamento a un file privato",
-         Carica,
-         Collegamento("schema_n_001.txt", "privato.txt"),
-         {"schema_n_002.txt"},
-         "C",
-         "CASA"},
-        {"carica: sostituito da un altro file", Carica, Sostituisci("schema_n_001.txt", kAltro), k002, "C",
-         "CASA"},
+        {"carica: un collegamento a un file privato", Carica, Collegamento("schema_n_001.txt", "privato.txt"), {"schema_n_002.txt"}, "C", "CASA"},
+        {"carica: sostituito da un altro file", Carica, Sostituisci("schema_n_001.txt", kAltro), k002, "C", "CASA"},
         {"carica: cancellato", Carica, Rimuovi("schema_n_001.txt"), {"schema_n_002.txt"}, "C", "CASA"},
-        {"cancella: un collegamento",
-         Cancella,
-         Collegamento("schema_n_001.txt", "privato.txt"),
-         {"schema_n_002.txt"},
-         "X",
-         "CASA"},
-        {"cancella: sostituito da un altro file", Cancella, Sostituisci("schema_n_001.txt", kAltro), k002,
-         "X", "CASA"},
+        {"cancella: un collegamento", Cancella, Collegamento("schema_n_001.txt", "privato.txt"), {"schema_n_002.txt"}, "X", "CASA"},
+        {"cancella: sostituito da un altro file", Cancella, Sostituisci("schema_n_001.txt", kAltro), k002, "X", "CASA"},
+        // clang-format on
     };
     for (const auto& [nome, comando, cambia, dopo, stato, parola] : casi) {
         SCOPED_TRACE(nome);

@@ -34,18 +34,9 @@ TEST(LetturaSchema, RegoleDelLettore) {
     };
     const std::vector<std::string> kQuaranta(40, "P");
     const Caso casi[] = {
-        {"blank, dot and small letter: hidden cells",
-         Testo({"A .bCDEFGHIJKLMNOP"}),
-         "A... STUV",
-         "X",
-         "000 00000",
-         {}},
-        {"a row longer than 18: the rest ignored",
-         Testo({"ABCDEFGHIJKLMNOPQRZZZZ"}),
-         "ABCD STUV",
-         "X",
-         "000 00000",
-         {}},
+        // clang-format off
+        {"blank, dot and small letter: hidden cells", Testo({"A .bCDEFGHIJKLMNOP"}), "A... STUV", "X", "000 00000", {}},
+        {"a row longer than 18: the rest ignored", Testo({"ABCDEFGHIJKLMNOPQRZZZZ"}), "ABCD STUV", "X", "000 00000", {}},
         {"a shorter row: the missing cells hidden", Testo({"ABC"}), "ABC. STUV", "X", "000 00000", {}},
         {"solution trimmed and in capitals, the picture line as it is",
          test::TestoSchema(kTavola, "  la torre di pisa ", "007  2345", {}),
@@ -53,26 +44,16 @@ TEST(LetturaSchema, RegoleDelLettore) {
          "LA TORRE DI PISA",
          "007  2345",
          {}},
-        {"words trimmed, a blank line an empty word",
-         Testo({}, {"  CASA ", "   ", "/"}),
-         "ABCD STUV",
-         "X",
-         "000 00000",
-         {"CASA", "", "/"}},
-        {"blanks before /* end the list",
-         Testo({}, {"UNO", "  /* altro", "DUE"}),
-         "ABCD STUV",
-         "X",
-         "000 00000",
-         {"UNO"}},
-        {"40 words at most", Testo({}, std::vector<std::string>(41, "P")), "ABCD STUV", "X", "000 00000",
-         kQuaranta},
+        {"words trimmed, a blank line an empty word", Testo({}, {"  CASA ", "   ", "/"}), "ABCD STUV", "X", "000 00000", {"CASA", "", "/"}},
+        {"blanks before /* end the list", Testo({}, {"UNO", "  /* altro", "DUE"}), "ABCD STUV", "X", "000 00000", {"UNO"}},
+        {"40 words at most", Testo({}, std::vector<std::string>(41, "P")), "ABCD STUV", "X", "000 00000", kQuaranta},
         {"LF line ends; the file's end ends the list",
          "ABCDEFGHIJKLMNOPQR\nSTUVWXYZABCDEFGHIJ\n\n\n\n\n\n\n\n\nsole\n001 00100\nCASA\nDUE",
          "ABCD STUV",
          "SOLE",
          "001 00100",
          {"CASA", "DUE"}},
+        // clang-format on
     };
     for (const auto& caso : casi) {
         const auto l = LeggiSchemaDaTesto(caso.testo);
@@ -121,15 +102,13 @@ TEST(PreparaSchema, UnNuovoCaricamentoNonLasciaNullaDelPrecedente) {
 // layout's units. Rows: twips per pixel, the free part of the screen and the frame, in pixels.
 TEST(AdattaFinestra, LaFinestraStaNelloSchermo) {
     const std::tuple<const char*, double, Rettangolo, DimensioniTwips, bool> casi[] = {
+        // clang-format off
         {"1920 x 1080 a 96 punti per pollice: 1,25 volte, intera", 15, {0, 0, 1920, 1080}, {8, 69}, false},
         {"1600 x 1000 a densità doppia: 800 x 500 punti", 15, {0, 0, 800, 500}, {8, 69}, true},
         {"lo stesso con un pannello in alto", 15, {0, 32, 800, 468}, {8, 69}, true},
         {"una cornice alta, stretta dall'alto", 15, {0, 0, 800, 500}, {8, 160}, true},
-        {"a 120 punti per pollice su 800 x 480: ridotta senza cambiare densità",
-         12,
-         {0, 0, 800, 480},
-         {8, 69},
-         true},
+        {"a 120 punti per pollice su 800 x 480: ridotta senza cambiare densità", 12, {0, 0, 800, 480}, {8, 69}, true},
+        // clang-format on
     };
     for (const auto& [nome, tpp, area, cornice, ridotta] : casi) {
         Partita p;

@@ -5,20 +5,6 @@
 
 using namespace tramelo;
 
-namespace {
-
-// Entries 1..n of the table are 1..n in some order.
-template <typename Tabella>
-bool Permutazione(const Tabella& t, int n) {
-    if (n < 0 || std::cmp_greater_equal(n, t.size())) return false;
-    std::vector<int> visti(t.size());
-    for (std::size_t i = 1; std::cmp_less_equal(i, n); ++i)
-        if (const int v = t[i]; v < 1 || v > n || visti[static_cast<std::size_t>(v)]++) return false;
-    return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     fuzz::Banco b(dati, dimensione, 3);
     b.File(0, "dizionari/indir_bbb.txt");
@@ -37,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     b.piattaforma.ok = static_cast<int>(dimensione % 4);
     PreparaSchema(b.c);
     fuzz::VerificaTavola(b.c);
-    fuzz::Verifica(Permutazione(b.c.m.OrdineImmagini, b.c.m.NumImmagini), "OrdineImmagini");
-    fuzz::Verifica(Permutazione(b.c.m.OrdineParoleCorte, b.c.m.IndiceLunghezze[6][1]), "OrdineParoleCorte");
+    fuzz::Verifica(test::Permutazione(b.c.m.OrdineImmagini, b.c.m.NumImmagini), "OrdineImmagini");
+    fuzz::Verifica(test::Permutazione(b.c.m.OrdineParoleCorte, b.c.m.IndiceLunghezze[6][1]),
+                   "OrdineParoleCorte");
 
     mnuNS_Click(b.c);
     fuzz::VerificaTavola(b.c);

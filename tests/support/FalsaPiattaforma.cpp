@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "board/Schema.h"
@@ -60,10 +59,19 @@ void CartellaProva::Scrivi(const std::string& relativo, const std::string& conte
 }
 
 std::string CartellaProva::Leggi(const std::string& relativo) const {
-    std::ifstream in(percorso_ / relativo, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return LeggiTutto(percorso_ / relativo);
+}
+
+std::string LeggiTutto(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::string> Temporanei(const fs::path& cartella) {
+    std::vector<std::string> t;
+    for (const auto& e : fs::recursive_directory_iterator(cartella))
+        if (e.path().filename().string().ends_with(".tmp")) t.push_back(e.path().string());
+    return t;
 }
 
 const std::vector<std::string> kTavolaAlfabeto = [] {
@@ -84,8 +92,7 @@ std::map<std::string, std::string> Istantanea(const fs::path& cartella) {
         if (e.is_symlink()) {
             v = "-> " + fs::read_symlink(e.path()).string();
         } else if (e.is_regular_file()) {
-            std::ifstream in(e.path(), std::ios::binary);
-            v = e.file_size() > 50'000'000 ? "enorme" : std::string(std::istreambuf_iterator<char>(in), {});
+            v = e.file_size() > 50'000'000 ? "enorme" : LeggiTutto(e.path());
         } else if (!e.is_directory()) {
             v = "altro";
         }

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/Contesto.h"
@@ -35,7 +36,7 @@ class FalsaPiattaforma : public Piattaforma {
     }
     std::optional<DimensioniPixel> CaricaImmagine(const std::string& nome, const std::string& byte) override;
     EsitoStampa StampaFinestra() override { return ++stampe, esitoStampa; }
-    void Ridisegna() override { ++ridisegni; }
+    void Ridisegna() override {}
 
     std::vector<Messaggio> messaggi;
     std::deque<int> risposte;  // answers to the next message boxes; OK when empty
@@ -46,7 +47,6 @@ class FalsaPiattaforma : public Piattaforma {
     DimensioniTwips cornice;            // in pixels: the frame and the menu bar
     EsitoStampa esitoStampa = EsitoStampa::Stampato;
     int stampe = 0;
-    int ridisegni = 0;
     std::vector<std::string> immaginiCaricate;  // the names pictures were decoded for: FF D8... is 259 x 194
 };
 
@@ -71,6 +71,10 @@ class CartellaProva {
 extern const std::vector<std::string> kTavolaAlfabeto;
 extern const std::vector<std::string> kTavolaCasa;
 
+// A whole file's bytes ("" when it cannot be read), and the files named *.tmp anywhere below a folder.
+std::string LeggiTutto(const std::filesystem::path& file);
+std::vector<std::string> Temporanei(const std::filesystem::path& cartella);
+
 // Every entry below a folder by relative name, to tell that nothing there changed: a regular file's bytes
 // (a huge one's size), where a link points, "altro" for what is neither, nothing for a folder.
 std::map<std::string, std::string> Istantanea(const std::filesystem::path& cartella);
@@ -85,6 +89,16 @@ Parole ParoleCasuali(std::size_t corte, std::size_t medie, std::size_t lunghe);
 // Writes a word store and its length index (empty words are blank records), and a catalogue with a store of
 // tiny fake pictures, one per caption.
 void ScriviDati(const CartellaProva& d, const Parole& parole, const std::vector<std::string>& didascalie);
+
+// Entries 1..n of the table are 1..n in some order.
+template <typename Tabella>
+bool Permutazione(const Tabella& t, int n) {
+    if (n < 0 || std::cmp_greater_equal(n, t.size())) return false;
+    std::vector<int> visti(t.size());
+    for (std::size_t i = 1; std::cmp_less_equal(i, n); ++i)
+        if (const int v = t[i]; v < 1 || v > n || visti[static_cast<std::size_t>(v)]++) return false;
+    return true;
+}
 
 // A strike line's end point on cell k of the design layout, and the cells under the visible rings.
 std::pair<float, float> PuntoLinea(int k);

@@ -7,24 +7,17 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
-#include <cstdio>
-#include <filesystem>
 #include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/qt/FinestraTramelo.h"
+#include "files/Libreria.h"
 
 using namespace tramelo;
 
 namespace {
 
 constexpr int kCarica = 6, kCancella = 7;  // the menu entries Carica schema and Cancella schema
-
-std::string Nome(int n) {
-    char nome[32];
-    std::snprintf(nome, sizeof nome, "schema_n_%03d.txt", n);
-    return nome;
-}
 
 // A window over a library of `quanti` saved puzzles, each with its own number as its solution, and the
 // list opened by one of the two library commands.
@@ -36,7 +29,7 @@ struct ListaAperta {
     explicit ListaAperta(int quanti, int comando = kCarica) {
         p.Carica(test::kTavolaCasa, {"CASA"});
         for (int n = 1; n <= quanti; ++n)
-            p.cartella.Scrivi("schemi/" + Nome(n),
+            p.cartella.Scrivi("schemi/" + NomeSchemaSalvato(n),
                               test::TestoSchema(test::kTavolaCasa, std::to_string(n), "000 00000", {"CASA"}));
         w.Aggiorna();
         w.azioni()[comando]->trigger();
@@ -77,19 +70,18 @@ TEST(ListaFile, TastiCheMuovonoLaVoceCorrente) {
     const int r = ListaAperta(30).Geometria().righe;
     ASSERT_GE(r, 4);
     const std::tuple<const char*, std::vector<Qt::Key>, int, int> casi[] = {
+        // clang-format off
         {"giù senza voce corrente: la prima riga mostrata", {Qt::Key_Down}, 0, 0},
         {"giù tre volte", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, 2, 0},
         {"su dalla prima: resta la prima", {Qt::Key_Down, Qt::Key_Up}, 0, 0},
         {"pagina giù: l'ultima riga mostrata", {Qt::Key_Down, Qt::Key_PageDown}, r - 1, 0},
-        {"pagina giù due volte: scorre",
-         {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageDown},
-         2 * r - 2,
-         r - 1},
+        {"pagina giù due volte: scorre", {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageDown}, 2 * r - 2, r - 1},
         {"fine: l'ultima, in fondo", {Qt::Key_End}, 29, 30 - r},
         {"giù dall'ultima: resta l'ultima", {Qt::Key_End, Qt::Key_Down}, 29, 30 - r},
         {"fine, pagina su: la prima riga mostrata", {Qt::Key_End, Qt::Key_PageUp}, 30 - r, 30 - r},
         {"fine, inizio", {Qt::Key_End, Qt::Key_Home}, 0, 0},
         {"su senza voce corrente: la prima riga mostrata", {Qt::Key_Up}, 0, 0},
+        // clang-format on
     };
     for (const auto& [nome, tasti, corrente, prima] : casi) {
         ListaAperta t(30);
@@ -107,25 +99,19 @@ TEST(ListaFile, TastiCheMuovonoLaVoceCorrente) {
 TEST(ListaFile, InvioComeUnClicEscSullaTavola) {
     const std::tuple<const char*, int, std::vector<Qt::Key>, const char*, bool, int> casi[] = {
         // name, command, keys, the solution then in play, whether the list is open, the entries left
-        {"carica la terza",
-         kCarica,
-         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
-         "3",
-         false,
-         5},
+        // clang-format off
+        {"carica la terza", kCarica, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "3", false, 5},
         {"carica l'ultima con Invio del tastierino", kCarica, {Qt::Key_End, Qt::Key_Enter}, "5", false, 5},
         {"cancella la seconda", kCancella, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "", true, 4},
         {"senza voce corrente: niente", kCarica, {Qt::Key_Return}, "", true, 5},
+        // clang-format on
     };
     for (const auto& [nome, comando, tasti, soluzione, aperta, restano] : casi) {
         ListaAperta t(5, comando);
         t.Tasti(tasti);
         EXPECT_EQ(t.p.c.m.SoluzioneSchema, soluzione) << nome;
         EXPECT_EQ(t.Lista().Visible, aperta) << nome;
-        int n = 0;
-        for (const auto& e : std::filesystem::directory_iterator(t.p.cartella.percorso() / "schemi"))
-            n += e.path().filename() != "schema.txt";
-        EXPECT_EQ(n, restano) << nome;
+        EXPECT_EQ(int(test::Istantanea(t.p.cartella.percorso() / "schemi").size()) - 1, restano) << nome;
     }
     ListaAperta t(5, kCancella);
     QTest::mouseClick(t.w.area(), Qt::LeftButton, {}, QPoint(40, 32));  // cell 0
@@ -162,18 +148,16 @@ TEST(ListaFile, RigheIntereBarraERotella) {
     const int r = g.righe, ultimaPrima = 30 - r;
     const std::tuple<const char*, std::function<void()>, int> casi[] = {
         // name, what the player does, the first entry shown after it
+        // clang-format off
         {"una tacca della rotella in giù: tre righe", [&] { t.Rotella(g.voci.center(), -120); }, 3},
-        {"mezza tacca più mezza tacca",
-         [&] { t.Rotella(g.voci.center(), -60), t.Rotella(g.voci.center(), -60); }, 6},
+        {"mezza tacca più mezza tacca", [&] { t.Rotella(g.voci.center(), -60), t.Rotella(g.voci.center(), -60); }, 6},
         {"dieci tacche in su: in cima", [&] { t.Rotella(g.voci.center(), 1200); }, 0},
         {"freccia giù", [&] { t.Clic(t.Geometria().frecciaGiu.center()); }, 1},
         {"freccia su", [&] { t.Clic(t.Geometria().frecciaSu.center()); }, 0},
-        {"binario sotto il cursore: una pagina",
-         [&] { t.Clic(t.Geometria().binario.bottomLeft() + QPointF(3, -3)); }, r - 1},
-        {"cursore trascinato in fondo",
-         [&] { t.Trascina(t.Geometria().cursore.center(), g.controllo.bottomRight() + QPointF(0, 50)); },
-         ultimaPrima},
+        {"binario sotto il cursore: una pagina", [&] { t.Clic(t.Geometria().binario.bottomLeft() + QPointF(3, -3)); }, r - 1},
+        {"cursore trascinato in fondo", [&] { t.Trascina(t.Geometria().cursore.center(), g.controllo.bottomRight() + QPointF(0, 50)); }, ultimaPrima},
         {"la rotella fuori dalla lista non la muove", [&] { t.Rotella(QPointF(40, 32), 120); }, ultimaPrima},
+        // clang-format on
     };
     for (const auto& [nome, azione, prima] : casi) {
         azione();

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <bitset>
 #include <fstream>
-#include <iterator>
 #include <tuple>
 
 #include "FalsaPiattaforma.h"
@@ -23,11 +22,12 @@ TEST(Messaggi, TestoPulsantiERisposta) {
     // Text, buttons, the button pressed (none: the box is closed from its title bar), what the box shows (its
     // title, text and buttons) and the answer.
     const std::tuple<const char*, Pulsanti, const char*, QString, int> casi[] = {
+        // clang-format off
         {"più schemi in /home/giò", Pulsanti::Ok, "OK", "Tramelo|più schemi in /home/giò|OK", 1},
-        {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK",
-         "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
+        {"salvato:\rschema_n_004.txt", Pulsanti::OkAnnulla, "OK", "Tramelo|salvato:\nschema_n_004.txt|OK Annulla", 1},
         {"domanda", Pulsanti::OkAnnulla, "Annulla", "Tramelo|domanda|OK Annulla", 2},
         {"domanda", Pulsanti::OkAnnulla, nullptr, "Tramelo|domanda|OK Annulla", 2},
+        // clang-format on
     };
     for (const auto& [testo, tipo, premuto, atteso, risposta] : casi) {
         auto box = qt::CreaMessaggio(testo, tipo);
@@ -113,9 +113,8 @@ std::bitset<512> Impronta(const QImage& figura) {
 // VERDE, MAGA and MAGO) differ by 0 to 10 bits, the closest distinct pictures (NOVE and ZERO) by 13.
 TEST(ImmaginiSpedite, OgniFiguraSiDecodificaAlSuoPostoENessunaNeSembraUnAltra) {
     std::ifstream catalogo(TRAMELO_DATA_DIR "/Immagini.txt", std::ios::binary);
-    std::ifstream archivio(TRAMELO_DATA_DIR "/Immagini.jpg", std::ios::binary);
-    ASSERT_TRUE(catalogo && archivio);
-    const std::string byte{std::istreambuf_iterator<char>(archivio), {}};
+    const std::string byte = test::LeggiTutto(TRAMELO_DATA_DIR "/Immagini.jpg");
+    ASSERT_TRUE(catalogo && !byte.empty());
     std::size_t inizio = 0;
     std::vector<std::pair<std::string, std::bitset<512>>> figure;
     for (std::string riga; std::getline(catalogo, riga);) {
