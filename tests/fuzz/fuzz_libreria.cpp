@@ -13,8 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     // Three characters of the name; the two a file name cannot hold become '_'.
     std::string nome = "schema_n_" + (b.parti[0] + "000").substr(0, 3) + ".txt";
     for (char& ch : nome) ch = ch == '/' || ch == '\0' ? '_' : ch;
-    // A name holding a control character is never listed, so no click reaches it.
-    const bool elencato = !HaControlli(nome);
     const auto corrente = test::TestoSchema(test::kTavolaCasa, "", "001 00010", {"CASA"});
     const std::string &salvato = b.parti.back(), percorso = "schemi/" + nome;
     // A name holding a control character is never listed, so never loaded nor deleted.
