@@ -87,6 +87,7 @@ if [[ "$SOLO" == contatto ]]; then
   exit 0
 fi
 python3 "$QUI/immagini.py" elenco --tabella "$QUI/didascalie.txt" \
+  --sinonimi "$QUI/sinonimi.txt" \
   --lista "$LAVORO/lista.txt" --dati "$LAVORO/candidati.json"
 mkdir -p "$LAVORO/disegni"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" \
