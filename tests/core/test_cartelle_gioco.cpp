@@ -7,6 +7,7 @@
 #include "app/Eventi.h"
 #include "app/Testi.h"
 #include "files/CartelleGioco.h"
+#include "files/FileSchema.h"
 
 using namespace tramelo;
 namespace fs = std::filesystem;
@@ -68,7 +69,8 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         Form_Initialize(c);
         mnuSalvaSchema_Click(c);
         EXPECT_EQ(c.soloLettura, !nominata.empty());
-        EXPECT_EQ(c.f.Label2[0].Caption, "ALTERNO") << "lo schema spedito sulla tavola";
+        EXPECT_EQ(c.f.Label2[0].Caption, LeggiSchema(i.dati / "schemi/schema.txt").parole.at(0))
+            << "lo schema spedito sulla tavola";
         if (nominata.empty()) {
             EXPECT_EQ(i.Leggi(giocatore / "schemi/schema.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
             EXPECT_EQ(i.Leggi(giocatore / "schemi/schema_n_001.txt"), i.Leggi(i.dati / "schemi/schema.txt"));
