@@ -20,8 +20,8 @@ PACCHETTI_DEB=(hunspell-it fonts-noto-color-emoji qt6-base-dev)
 PACCHETTI_DEB+=(wamerican wbritish wfrench)   # English and French words: loans
 # Tools: a command already on the PATH will do, wherever it came from.
 declare -A STRUMENTI=([cmake]=cmake [g++]=g++ [python3]=python3 [npm]=npm)
-PACCHETTI_NPM=(an-array-of-italian-words@1.2.0 italian-words-dict@3.4.0
-               italian-adjectives-dict@3.4.0 italian-verbs-dict@3.4.0)
+PACCHETTI_NPM=(italian-words-dict@3.4.0 italian-adjectives-dict@3.4.0
+               italian-verbs-dict@3.4.0)
 # Italian lists of offensive words.
 PACCHETTI_NPM+=(naughty-words@1.2.0 italian-badwords-list@1.0.3
                 washyourmouthoutwithsoap@1.0.2)
@@ -66,6 +66,7 @@ MODULI="$LAVORO/node_modules"
 
 echo "== parole"
 python3 "$QUI/parole.py" --dic /usr/share/hunspell/it_IT.dic --npm "$MODULI" \
+  --frequenze "$QUI/it_50k.txt" \
   --straniere /usr/share/dict/american-english /usr/share/dict/british-english \
               /usr/share/dict/french \
   --uscita "$DATI/dizionari"
@@ -86,6 +87,7 @@ if [[ "$SOLO" == contatto ]]; then
   exit 0
 fi
 python3 "$QUI/immagini.py" elenco --tabella "$QUI/didascalie.txt" \
+  --sinonimi "$QUI/sinonimi.txt" \
   --lista "$LAVORO/lista.txt" --dati "$LAVORO/candidati.json"
 mkdir -p "$LAVORO/disegni"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$LAVORO" \

@@ -2,7 +2,8 @@
 """Picture catalogue (Immagini.txt) and picture store (Immagini.jpg).
 
 Two steps around the drawing helper disegna_emoji:
-  elenco    reads the reviewed caption table (didascalie.txt), checks it and
+  elenco    reads the reviewed caption table (didascalie.txt), checks it
+            (format, counts, no two captions of one sense by sinonimi.txt) and
             writes the list the helper draws (name + code points) and a JSON
             file with each picture's caption;
   assembla  takes the helper's report and its JPEGs and writes the two data
@@ -17,7 +18,7 @@ import sys
 
 MAX_IMMAGINI = 600
 MAX_LETTERE = 18        # the board never leaves more free cells
-MIN_PER_LUNGHEZZA = {3: 20, **{n: 30 for n in range(4, MAX_LETTERE + 1)}}
+MIN_PER_LUNGHEZZA = {3: 15, **{n: 30 for n in range(4, MAX_LETTERE + 1)}}
 MAX_BYTE = 99999
 DIDASCALIA = re.compile(r"[A-Z]+( [A-Z]+)*")
 PUNTI = re.compile(r"[0-9A-F]{2,6}( [0-9A-F]{2,6})*")
@@ -27,9 +28,30 @@ def lettere(d):
     return len(d.replace(" ", ""))
 
 
-def leggi_tabella(percorso):
+def leggi_sinonimi(percorso):
+    """Groups of words a player takes for one thing, each a list of phrases."""
+    gruppi = []
+    with open(percorso, encoding="utf-8") as f:
+        for riga in f:
+            riga = riga.split("#", 1)[0].strip()
+            if riga:
+                gruppi.append([p.strip() for p in riga.split(",")])
+    return gruppi
+
+
+def senso(d, gruppi):
+    """A caption with every phrase of a group put for the group's first one:
+    two captions of one sense name one picture twice."""
+    parole = f" {d} "
+    for gruppo in gruppi:
+        for p in sorted(gruppo[1:], key=len, reverse=True):
+            parole = parole.replace(f" {p} ", f" {gruppo[0]} ")
+    return parole.strip()
+
+
+def leggi_tabella(percorso, gruppi=()):
     """[(code points, caption)] from the table; exits naming every faulty line."""
-    voci, errori, emoji_viste, didascalie_viste = [], [], {}, {}
+    voci, errori, emoji_viste, didascalie_viste, sensi_visti = [], [], {}, {}, {}
     with open(percorso, encoding="utf-8") as f:
         for n, riga in enumerate(f, start=1):
             riga = riga.rstrip("\n")
@@ -46,6 +68,10 @@ def leggi_tabella(percorso):
                 errori.append(f"{n}: emoji già alla riga {emoji_viste[punti]}")
             if d in didascalie_viste:
                 errori.append(f"{n}: {d} già alla riga {didascalie_viste[d]}")
+            if senso(d, gruppi) in sensi_visti:
+                errori.append(f"{n}: {d} dice lo stesso di "
+                              f"{sensi_visti[senso(d, gruppi)]}")
+            sensi_visti.setdefault(senso(d, gruppi), d)
             emoji_viste.setdefault(punti, n)
             didascalie_viste.setdefault(d, n)
             voci.append((punti.split(), d))
@@ -63,7 +89,7 @@ def leggi_tabella(percorso):
 
 
 def elenco(a):
-    voci = leggi_tabella(a.tabella)
+    voci = leggi_tabella(a.tabella, leggi_sinonimi(a.sinonimi))
     candidati = [{"nome": f"e{k:04d}", "punti": punti, "didascalia": d}
                  for k, (punti, d) in enumerate(voci, start=1)]
     with open(a.lista, "w", encoding="ascii") as f:
@@ -114,6 +140,7 @@ def main():
     sub = ap.add_subparsers(dest="passo", required=True)
     e = sub.add_parser("elenco")
     e.add_argument("--tabella", required=True, help="didascalie.txt")
+    e.add_argument("--sinonimi", required=True, help="sinonimi.txt")
     e.add_argument("--lista", required=True)
     e.add_argument("--dati", required=True)
     s = sub.add_parser("assembla")

@@ -8,16 +8,20 @@ Sources:
     (nouns), italian-adjectives-dict and italian-verbs-dict: base forms,
     and every inflected form, which tells plurals, feminines and
     conjugated forms apart from base forms;
-  * the npm package an-array-of-italian-words, ranked by use: a word (or
-    one of its inflected forms) must be common enough;
+  * it_50k.txt, the 50,000 commonest word forms of Italian film and
+    television subtitles with their counts: a word enters only when its
+    family (the word and its inflected forms) is said often enough;
   * the Italian lists of offensive words of the npm packages naughty-words,
     italian-badwords-list and washyourmouthoutwithsoap;
   * English and French word lists (Debian wamerican, wbritish, wfrench),
     which point out loan words;
-  * three reviewed lists beside this script: parole_offensive.txt (words
-    and stems that a family game must not show), parole_scartate.txt (words
-    the rules below miss) and parole_ammesse.txt (words a rule would drop
-    wrongly).
+  * reviewed lists beside this script: parole_offensive.txt (words and
+    stems that a family game must not show), parole_classi.txt (words out
+    by class: put-downs, crude, drink and drugs, illness, death, sex; whole
+    words), parole_scartate.txt (words the rules below miss),
+    parole_ammesse.txt (words a rule would drop wrongly), parole_comuni.txt
+    (everyday words kept whatever the sources say, each with its reason)
+    and varianti.txt (spelling variants: the commoner one stays).
 Everything is sorted, so the same inputs always give the same bytes.
 """
 import argparse
@@ -50,14 +54,16 @@ DESINENZE_VERBALI = re.compile(
 # Pronouns a verb form can carry at its end (eccolo, fattelo, glielo).
 CLITICI = re.compile(r"(ME|TE|SE|CE|VE|GLIE)?(LO|LA|LI|LE|NE|MI|TI|CI|VI|SI|GLI)$")
 
-# Usage rank a word must beat: rarer words are not what a reader of a
-# newspaper knows. Stems outside the lemma tables must be commoner still.
-RANGO_MAX = 80000
-RANGO_MAX_ALTRI = 50000
-# Long words are rarer in any text, yet the derived ones stay plain
-# (incontestabile, ricongiungimento), and the generator needs many.
-RANGO_MAX_LUNGHE = 110000
-LUNGHE = 10
+# Frequency floor: a word's family (the word and its inflected forms) must
+# be said at least this often in it_50k.txt, whose forms are counted from
+# 105 up. A family said at all in the 50,000 commonest spoken forms is one
+# an Italian family knows; the floor cannot rise above the list's own
+# cut-off without losing the 12,000 words the generator needs (see
+# data/CREDITS).
+SOGLIA = 105
+# A family this common must be in the store unless a rule or a reviewed
+# list says why not: the builder lists the ones it leaves out.
+RICHIAMO = 10 * SOGLIA
 
 ACCENTI = str.maketrans("àáèéìíòóùú", "aaeeiioouu")
 
@@ -80,11 +86,10 @@ def senza_segni(parola):
     return p.upper()
 
 
-def chiavi_uso(parola):
-    """Keys under which the usage list may hold a word: it drops accented
-    letters, and sometimes has the plain vowel instead."""
-    senza = "".join(c for c in parola if "a" <= c <= "z")
-    return {senza, parola.translate(ACCENTI)}
+def chiave(forma):
+    """The key of a form in the frequency list: accents folded, as the
+    subtitles write them either way (perché, perche)."""
+    return forma.translate(ACCENTI)
 
 
 def leggi_json(percorso):
@@ -107,11 +112,52 @@ def leggi_elenco(percorso):
     return parole
 
 
-def leggi_uso(percorso):
-    rango = {}
-    for i, w in enumerate(leggi_json(percorso)):
-        rango.setdefault(w, i)
-    return rango
+def leggi_classi(percorso):
+    """WORD -> class from lines "class: WORD WORD ..."; '#' starts a comment."""
+    classi = {}
+    for riga in leggi_righe(percorso):
+        riga = riga.split("#", 1)[0]
+        if riga.strip():
+            classe, _, parole = riga.partition(":")
+            for p in parole.split():
+                classi[p] = classe.strip()
+    return classi
+
+
+def leggi_comuni(percorso):
+    """WORD -> reason from lines "WORD  # reason"; a line without its reason
+    stops the build."""
+    comuni = {}
+    for riga in leggi_righe(percorso):
+        parola, _, motivo = riga.partition("#")
+        if not parola.strip():
+            continue
+        if not motivo.strip() or not re.fullmatch(r"[A-Z]+", parola.strip()):
+            sys.exit(f"{percorso}: ogni riga è PAROLA # perché: {riga}")
+        comuni[parola.strip()] = motivo.strip()
+    return comuni
+
+
+def leggi_varianti(percorso):
+    """Pairs of spellings of one word, one pair a line."""
+    coppie = []
+    for riga in leggi_righe(percorso):
+        campi = riga.split("#", 1)[0].split()
+        if campi:
+            if len(campi) != 2:
+                sys.exit(f"{percorso}: ogni riga è una coppia: {riga}")
+            coppie.append(tuple(campi))
+    return coppie
+
+
+def leggi_frequenze(percorso):
+    """Form -> count from lines "form count", accents folded and summed."""
+    conta = {}
+    for riga in leggi_righe(percorso):
+        forma, _, n = riga.rpartition(" ")
+        if forma.isalpha():
+            conta[chiave(forma)] = conta.get(chiave(forma), 0) + int(n)
+    return conta
 
 
 def leggi_affissi(percorso):
@@ -130,8 +176,10 @@ def leggi_affissi(percorso):
 def leggi_hunspell(percorso, affissi):
     """Returns (stems flagged as noun/adjective, stems flagged as infinitive,
     every lower-case stem, every capitalised stem, every lower-case word the
-    suffix rules make of the stems)."""
+    suffix rules make of the stems, noun stem -> the forms its noun rules
+    make)."""
     nomi, verbi, tutti, maiuscole, forme = set(), set(), set(), set(), set()
+    flessioni = {}
     righe = leggi_righe(percorso)
     for riga in righe[1:]:               # line 1 is the entry count
         campi = riga.split()
@@ -146,12 +194,15 @@ def leggi_hunspell(percorso, affissi):
         for f in flag:
             for togli, metti, cond in affissi.get(f, ()):
                 if radice.endswith(togli) and (cond is None or cond.search(radice)):
-                    forme.add(radice[:len(radice) - len(togli)] + metti)
+                    forma = radice[:len(radice) - len(togli)] + metti
+                    forme.add(forma)
+                    if f in FLAG_NOMI:
+                        flessioni.setdefault(radice, set()).add(forma)
         if FLAG_INFINITO in flag and radice.endswith(DESINENZE_INFINITO):
             verbi.add(radice)
         elif FLAG_NOMI & set(flag):
             nomi.add(radice)
-    return nomi, verbi, tutti, maiuscole, forme
+    return nomi, verbi, tutti, maiuscole, forme, flessioni
 
 
 def stringhe(x):
@@ -187,14 +238,24 @@ class Lessico:
                 if modo != "inf":
                     self.coniugate.update(stringhe(voci))
         self.forme = self.lemmi | set(self.flessioni) | self.coniugate
+        # Forms of more than one verb (sono: essere and sonare) tell nothing
+        # about either.
+        self.verbi_di = {}
+        for lemma, tabella in verbi.items():
+            for f in set(stringhe(tabella)):
+                self.verbi_di.setdefault(f, set()).add(lemma)
+        # Entries of a plural alone (templi, pressi): no base form.
+        self.solo_plurali = {p for p, i in sostantivi.items()
+                             if "S" in i and i["S"] is None}
 
     def _aggiungi(self, forma, lemma):
         if forma and forma != lemma:
             self.flessioni.setdefault(forma, set()).add(lemma)
 
-    def rango(self, parola, rango, altre):
-        """Best usage rank of a word or of its inflected forms; altre are
-        further words a verb form must not spell."""
+    def famiglia(self, parola, conta, altre):
+        """How often the family of a lemma is said: the lemma and its
+        inflected forms, each form counted once; altre are further words a
+        verb form must not spell."""
         forme = {parola}
         info = self.sostantivi.get(parola)
         if info and info.get("P"):
@@ -202,18 +263,22 @@ class Lessico:
         info = self.aggettivi.get(parola)
         if info:
             forme.update(v for v in info.values() if v)
+        # A form that is a word of its own counts for that word: GREGGE is
+        # no feminine of GREGGIO, nor FENICE of FENICIO.
+        forme = {f for f in forme if f == parola or f not in self.lemmi}
         if parola in self.verbi:
             # Only forms that spell no other word: ombrare is no commoner for
-            # ombra, nor ministrare for ministrò, which the list spells
-            # ministro.
+            # ombra, nor sonare for sono. A form with its accent on the last
+            # vowel spells another once the accent is folded (pericolò,
+            # pericolo; farcì, farci), so it tells nothing either.
             forme.update(f for f in stringhe(self.verbi[parola])
-                         if f.isascii() and f not in self.lemmi
-                         and f not in self.flessioni and f not in altre)
-        return min((rango[k] for f in forme for k in chiavi_uso(f)
-                    if k in rango), default=None)
+                         if f not in self.lemmi and f not in self.flessioni
+                         and f not in altre and len(self.verbi_di[f]) == 1
+                         and chiave(f) == f)
+        return sum(conta.get(k, 0) for k in {chiave(f) for f in forme})
 
 
-def candidati(h_nomi, h_verbi, h_forme, lessico):
+def candidati(h_nomi, h_verbi, h_forme, h_maiuscole, lessico, conta):
     """Returns (base forms both sources agree on, further hunspell stems)."""
     sicuri = (h_verbi & set(lessico.verbi)) | (h_nomi & set(lessico.aggettivi))
     # A noun may be spelled by hunspell's rules rather than listed as a stem
@@ -221,6 +286,16 @@ def candidati(h_nomi, h_verbi, h_forme, lessico):
     # past participle would count as one.
     for lemma, info in lessico.sostantivi.items():
         if lemma in h_forme or info.get("P") in h_forme:
+            sicuri.add(lemma)
+    # Hunspell makes some words with prefixes (riconoscere, richiesta) and
+    # spells others only as forms of a verb (bravo, normale): a lemma the
+    # subtitles say as it stands is spelled right too. Adjectives that are
+    # past participles stay out, as above, and so do names (gianna, dante),
+    # capitalised stems in hunspell.
+    for lemma in lessico.lemmi - lessico.participi - h_maiuscole:
+        if chiave(lemma) in conta:
+            if lemma in lessico.verbi and not lemma.endswith(DESINENZE_INFINITO):
+                continue
             sicuri.add(lemma)
     # Hunspell also lists nouns and verbs the lemma tables lack (acero,
     # edera, formattare), next to conjugated forms flagged like nouns
@@ -233,9 +308,11 @@ class Filtro:
     """Decides, word by word, whether a candidate is fit for the store and
     tells why not."""
 
-    def __init__(self, lessico, h_tutti, h_forme, h_maiuscole, offensive,
-                 pubbliche, scartate, ammesse, straniere, rango):
-        self.l, self.rango_uso = lessico, rango
+    def __init__(self, lessico, hunspell, offensive, pubbliche, classi,
+                 scartate, ammesse, straniere, conta):
+        h_tutti, h_forme, h_maiuscole, self.h_flessioni = hunspell
+        self.l, self.conta = lessico, conta
+        self.classi = classi        # WORD -> its class in parole_classi.txt
         self.h_tutti, self.h_forme, self.h_maiuscole = h_tutti, h_forme, h_maiuscole
         self.radici = {p.strip("*") for p in offensive if p.startswith("*")}
         self.offensive = {p for p in offensive if "*" not in p} | pubbliche
@@ -271,10 +348,14 @@ class Filtro:
         m = self.offensiva(up)
         if m and up not in self.ammesse:
             return m
+        if up in self.classi:
+            return "classe " + self.classi[up]
         if up in self.scartate:
             return "scartata"
         if up in self.ammesse:
             return None
+        if parola in self.l.solo_plurali:
+            return "solo plurale"
         if up[-1] not in "AEIOU" or LETTERE_STRANIERE & set(up):
             return "straniera"
         if GRUPPI_STRANIERI.search(up):
@@ -348,14 +429,17 @@ class Filtro:
     def femminile_in_a(self, parola):
         """Whether a word in -a is the feminine of its twin in -o. It is a
         noun of its own when the twin is no noun (entrata, entrato) or when
-        it is far commoner than the twin noun (pizza, pizzo; banca, banco)."""
+        it is said more than twice as often as the twin noun (pizza, pizzo;
+        banca, banco)."""
         gemello = parola[:-1] + "o"
         if parola in self.l.sostantivi and gemello not in self.l.sostantivi:
             return False
-        return self.uso(parola) * 2 > self.uso(gemello)
+        return self.nome(parola) <= 2 * self.nome(gemello)
 
-    def uso(self, up):
-        return self.rango_uso.get(up.lower(), len(self.rango_uso))
+    def nome(self, parola):
+        """How often a noun is said, singular and plural."""
+        forme = {parola, (self.l.sostantivi.get(parola) or {}).get("P") or parola}
+        return sum(self.conta.get(chiave(f), 0) for f in forme)
 
     def invariabile(self, parola):
         """A noun in -e whose plural is itself or an English one in -s:
@@ -367,33 +451,50 @@ class Filtro:
         return plurale == parola or plurale.endswith("s")
 
 
-def scegli(sicuri, altri, filtro, rango, rapporto):
-    candidati = {}   # WORD -> usage rank
+def scegli(sicuri, altri, filtro, comuni, varianti):
+    """Returns (the store's words, {WORD: (family count, why it is out)} for
+    the words at or above the floor that stay out)."""
+    famiglie, fuori = {}, {}
     for parola in sorted(sicuri | altri):
-        sicura = parola in sicuri
         up = normalizza(parola)
-        r = filtro.l.rango(parola, rango, filtro.h_tutti) if sicura else \
-            min((rango[k] for k in chiavi_uso(parola) if k in rango),
-                default=None)
-        if up is None or r is None:
+        if up is None or not LUNG_MIN <= len(up) <= LUNG_MAX:
             continue
-        soglia = RANGO_MAX_LUNGHE if len(up) >= LUNGHE else RANGO_MAX
-        if r >= (soglia if sicura else RANGO_MAX_ALTRI):
+        sicura = parola in sicuri
+        # A stem outside the lemma tables counts with the forms hunspell's
+        # noun rules make of it (acero, aceri).
+        f = filtro.l.famiglia(parola, filtro.conta, filtro.h_tutti) if sicura \
+            else sum(filtro.conta.get(k, 0) for k in {chiave(x) for x in
+                     filtro.h_flessioni.get(parola, set()) | {parola}})
+        if f < SOGLIA:
             continue
         motivo = filtro.motivo(parola, sicura)
         if motivo is None:
-            if r < candidati.get(up, r + 1):
-                candidati[up] = r
-        elif rapporto is not None and motivo != "lunghezza":
-            rapporto.append(f"{up} {r} {motivo}")
+            famiglie[up] = max(f, famiglie.get(up, 0))
+        elif f > fuori.get(up, (-1,))[0]:
+            fuori[up] = (f, motivo)
+    for up, motivo in comuni.items():
+        # A word kept by parole_comuni.txt still obeys the content lists.
+        fuori_lista = (up not in filtro.ammesse and filtro.offensiva(up)) or \
+            filtro.classi.get(up) or \
+            (up in filtro.scartate and "scartata")
+        if fuori_lista:
+            sys.exit(f"parole_comuni.txt: {up} è fuori ({fuori_lista})")
+        famiglie.setdefault(up, filtro.conta.get(up.lower(), 0))
+    for coppia in varianti:
+        # The commoner spelling stays; on a tie, the first one of the line.
+        dentro = sorted((p for p in coppia if p in famiglie),
+                        key=lambda p: -famiglie[p])
+        for p in dentro[1:]:
+            fuori[p] = (famiglie.pop(p), "variante di " + dentro[0])
+    fuori = {p: v for p, v in fuori.items() if p not in famiglie}
     scelte, corte = [], 0
-    for parola, _ in sorted(candidati.items(), key=lambda kv: (kv[1], kv[0])):
+    for parola, _ in sorted(famiglie.items(), key=lambda kv: (-kv[1], kv[0])):
         if len(parola) <= 6:
             if corte >= MAX_CORTE:
                 continue
             corte += 1
         scelte.append(parola)
-    return scelte
+    return scelte, fuori
 
 
 def parole_pubbliche(moduli):
@@ -448,29 +549,37 @@ def main():
     ap.add_argument("--npm", required=True, help="node_modules folder")
     ap.add_argument("--straniere", nargs="+", required=True,
                     help="English and French word lists")
+    ap.add_argument("--frequenze", required=True, help="it_50k.txt")
     ap.add_argument("--uscita", required=True)
     ap.add_argument("--rapporto", help="writes every dropped word and why")
     a = ap.parse_args()
     moduli, qui = a.npm, os.path.dirname(os.path.abspath(__file__))
-    h_nomi, h_verbi, h_tutti, h_maiuscole, h_forme = leggi_hunspell(
+    h_nomi, h_verbi, h_tutti, h_maiuscole, h_forme, h_flessioni = leggi_hunspell(
         a.dic, leggi_affissi(a.dic[:-4] + ".aff"))
     lessico = Lessico(
         leggi_json(f"{moduli}/italian-words-dict/dist/words.json"),
         leggi_json(f"{moduli}/italian-adjectives-dict/dist/adjectives.json"),
         leggi_json(f"{moduli}/italian-verbs-dict/dist/verbs.json"))
-    sicuri, altri = candidati(h_nomi, h_verbi, h_forme, lessico)
-    rango = leggi_uso(f"{moduli}/an-array-of-italian-words/words.json")
-    filtro = Filtro(lessico, h_tutti, h_forme, h_maiuscole,
+    conta = leggi_frequenze(a.frequenze)
+    sicuri, altri = candidati(h_nomi, h_verbi, h_forme, h_maiuscole, lessico, conta)
+    filtro = Filtro(lessico, (h_tutti, h_forme, h_maiuscole, h_flessioni),
                     leggi_elenco(f"{qui}/parole_offensive.txt"),
                     parole_pubbliche(moduli),
+                    leggi_classi(f"{qui}/parole_classi.txt"),
                     leggi_elenco(f"{qui}/parole_scartate.txt"),
                     leggi_elenco(f"{qui}/parole_ammesse.txt"),
-                    parole_straniere(a.straniere), rango)
-    rapporto = [] if a.rapporto else None
-    parole = scrivi(scegli(sicuri, altri, filtro, rango, rapporto), a.uscita)
+                    parole_straniere(a.straniere), conta)
+    scelte, fuori = scegli(sicuri, altri, filtro,
+                           leggi_comuni(f"{qui}/parole_comuni.txt"),
+                           leggi_varianti(f"{qui}/varianti.txt"))
+    parole = scrivi(scelte, a.uscita)
     if a.rapporto:
         with open(a.rapporto, "w", encoding="utf-8") as f:
-            f.write("\n".join(sorted(rapporto)) + "\n")
+            for p, (n, motivo) in sorted(fuori.items(), key=lambda kv: (-kv[1][0], kv[0])):
+                f.write(f"{p} {n} {motivo}\n")
+    comuni_fuori = sum(1 for n, _ in fuori.values() if n >= RICHIAMO)
+    print(f"parole fuori con famiglia da {RICHIAMO} in su: {comuni_fuori}"
+          " (il rapporto dice perché)")
     for n in range(LUNG_MIN, LUNG_MAX + 1):
         print(f"{n:2d} lettere: {sum(1 for p in parole if len(p) == n):6d}")
     print(f"parole: {len(parole)}")
