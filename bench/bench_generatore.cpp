@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     // Data files written a moment ago are checked on every load (their times may not yet tell one write
     // from the next); the game's own data were written long before it runs.
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
-    Contesto c(piattaforma, cartella.percorso());
+    Contesto c(piattaforma, {cartella.percorso(), cartella.percorso()});
     Form_Initialize(c);
 
     const std::pair<const char*, const char*> codici[] = {

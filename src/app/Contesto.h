@@ -8,24 +8,24 @@
 #include "app/Casuale.h"
 #include "app/Form1.h"
 #include "app/Piattaforma.h"
+#include "files/CartelleGioco.h"
 #include "files/Percorsi.h"
 #include "state/Module1.h"
 
 namespace tramelo {
 
 struct Contesto {
-    Contesto(Piattaforma& p, std::filesystem::path cartella)
-        : piattaforma(p), cartellaProgramma(cartella), cartellaGiocatore(std::move(cartella)) {}
-    Contesto(Piattaforma& p, std::filesystem::path dati, std::filesystem::path giocatore)
-        : piattaforma(p), cartellaProgramma(std::move(dati)), cartellaGiocatore(std::move(giocatore)) {}
+    // The game on the folders chosen once at start: the program folder Cartella is the data folder for
+    // the whole run, whatever has been loaded.
+    Contesto(Piattaforma& p, CartelleGioco c) : piattaforma(p), cartelle(std::move(c)) {
+        m.Cartella = cartelle.dati.string();
+    }
 
     Module1 m;
     Form1 f;
     Piattaforma& piattaforma;
-    std::filesystem::path cartellaProgramma;  // the data: word store, index, catalogue, pictures
-    std::filesystem::path cartellaGiocatore;  // the player's files: schemi/ and FileTemp.jpg
-    bool installata = false;                  // data under <prefix>/share/tramelo, the player's files apart
-    bool soloLettura = false;                 // no player's folder: the shipped puzzle, nothing written
+    CartelleGioco cartelle;
+    bool soloLettura = false;  // no player's folder: the shipped puzzle, nothing written
     // The files the library list showed when it was last read, by name: a click acts only on that file.
     std::map<std::string, IdentitaInode> elencati;
     Casuale rnd;

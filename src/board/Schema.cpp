@@ -100,7 +100,6 @@ void AdattaFinestra(Contesto& c) {
 void PreparaSchema(Contesto& c) {
     auto& m = c.m;
     auto& f = c.f;
-    m.Cartella = c.cartellaProgramma.string();
     AzzeraStato(c);
 
     if (m.DizionarioCaricato == 0) {
@@ -119,7 +118,7 @@ void PreparaSchema(Contesto& c) {
 
     // Without a player's folder the shipped puzzle is played, never written.
     const auto file =
-        c.soloLettura ? Risolvi(c.cartellaProgramma, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
+        c.soloLettura ? Risolvi(c.cartelle.dati, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
     const LetturaSchema lettura = LeggiSchema(file);
     if (!lettura.aperto)
         c.MsgBox(ConFile(testi::kSchemaMancante, file, lettura.esito));

@@ -66,14 +66,14 @@ CartelleGioco ScegliCartelle(const fs::path& cartellaEseguibile, const Ambiente&
 }
 
 void PreparaCartellaGiocatore(Contesto& c) {
-    auto& giocatore = c.cartellaGiocatore;
-    if (!c.installata) return;
+    auto& giocatore = c.cartelle.giocatore;
+    if (!c.cartelle.installata) return;
     // The data folder is <prefix>/share/tramelo; nothing of the player's may go below the prefix.
-    const auto prefisso = c.cartellaProgramma.parent_path().parent_path();
+    const auto prefisso = c.cartelle.dati.parent_path().parent_path();
     const bool ammessa = giocatore.is_absolute() && !Dentro(giocatore, prefisso);
     EsitoFile esito;  // no reason to give for a folder that has no name or lies under the prefix
     if (ammessa) {
-        esito = Crea(giocatore, c.cartellaProgramma);
+        esito = Crea(giocatore, c.cartelle.dati);
         if (esito) return;
     }
     c.soloLettura = true;
@@ -113,9 +113,9 @@ BloccoCartella::Esito BloccoCartella::Prendi(const fs::path& cartella) {
 
 bool OccupaCartellaGiocatore(Contesto& c, BloccoCartella& blocco) {
     if (c.soloLettura) return true;
-    const auto esito = blocco.Prendi(c.cartellaGiocatore);
+    const auto esito = blocco.Prendi(c.cartelle.giocatore);
     if (esito == BloccoCartella::Esito::InUso) {
-        c.MsgBox(ConFile(testi::kGiocoGiaAperto, c.cartellaGiocatore));
+        c.MsgBox(ConFile(testi::kGiocoGiaAperto, c.cartelle.giocatore));
         return false;
     }
     if (esito == BloccoCartella::Esito::Preso) {

@@ -107,7 +107,7 @@ fs::path Risolvi(const fs::path& cartella, std::string_view relativo) {
 }
 
 fs::path Percorso(const Contesto& c, std::string_view relativo) {
-    return Risolvi(DelGiocatore(relativo) ? c.cartellaGiocatore : fs::path(c.m.Cartella), relativo);
+    return Risolvi(DelGiocatore(relativo) ? c.cartelle.giocatore : c.cartelle.dati, relativo);
 }
 
 bool NomeTemporaneo(std::string_view nome) {

@@ -77,8 +77,7 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
         // Of a folder of its own, only the player's folder changes; without one, nothing does.
         const auto prima = test::Istantanea(nominata.empty() ? i.prefisso : i.radice.percorso());
         test::FalsaPiattaforma p;
-        Contesto c(p, i.dati, giocatore);
-        c.installata = true;
+        Contesto c(p, {i.dati, giocatore, true});
         PreparaCartellaGiocatore(c);
         Form_Initialize(c);
         mnuSalvaSchema_Click(c);
@@ -126,8 +125,7 @@ TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
         i.radice.Scrivi("casa/file", "");
         const fs::path giocatore = *cartella ? i.radice.percorso() / cartella : fs::path();
         test::FalsaPiattaforma p;
-        Contesto c(p, i.dati, giocatore);
-        c.installata = true;
+        Contesto c(p, {i.dati, giocatore, true});
         guasto(true);
         PreparaCartellaGiocatore(c);
         guasto(false);
@@ -187,7 +185,7 @@ TEST(CartelleGioco, UnaPartitaPerCartella) {
 TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
     test::Partita prima, seconda;
     fs::remove_all(seconda.cartella.percorso());
-    seconda.c.cartellaGiocatore = prima.cartella.percorso();
+    seconda.c.cartelle.giocatore = prima.cartella.percorso();
     BloccoCartella bloccoPrima, bloccoSeconda;
     ASSERT_TRUE(OccupaCartellaGiocatore(prima.c, bloccoPrima));
     prima.cartella.Scrivi("schemi/.schema.txt.abcd1234.tmp", "scrittura in corso");
@@ -198,7 +196,7 @@ TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
 
     // A read-only game writes nothing, so it takes no lock and starts beside it.
     test::Partita terza;
-    terza.c.cartellaGiocatore = prima.cartella.percorso();
+    terza.c.cartelle.giocatore = prima.cartella.percorso();
     terza.c.soloLettura = true;
     BloccoCartella bloccoTerza;
     EXPECT_TRUE(OccupaCartellaGiocatore(terza.c, bloccoTerza));
@@ -232,7 +230,7 @@ TEST(CartelleGioco, AllAvvioViaITemporaneiDelGioco) {
     const auto datiPrima = test::Istantanea(dati.percorso());
 
     test::FalsaPiattaforma p;
-    Contesto c(p, dati.percorso(), giocatore.percorso());
+    Contesto c(p, {dati.percorso(), giocatore.percorso()});
     BloccoCartella blocco;
     ASSERT_TRUE(OccupaCartellaGiocatore(c, blocco));
     atteso[kFileBlocco] = "";

@@ -209,7 +209,7 @@ TEST(NuovoSchema, LArchivioCambiaSottoIlGioco) {
                      std::string(quando == Durante ? " durante la generazione" : " tra due caricamenti"));
         Piattaforma piattaforma;
         CartellaProva cartella;
-        Contesto c(piattaforma, cartella.percorso());
+        Contesto c(piattaforma, {cartella.percorso(), cartella.percorso()});
         DatiPiccoli(cartella);
         cartella.Scrivi("schemi/schema.txt", TestoSchema(kTavolaCasa, "X", "000 00000", {"CASA"}));
         piattaforma.orologio = 39000;  // accepted at its first run

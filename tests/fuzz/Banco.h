@@ -50,7 +50,7 @@ struct Banco {
                                          cartella.Scrivi("Immagini.jpg", "\xFF\xD8xxxxxxxx"), true);
     std::vector<std::string> parti;
     PiattaformaFuzz piattaforma;
-    Contesto c{piattaforma, cartella.percorso()};
+    Contesto c{piattaforma, {cartella.percorso(), cartella.percorso()}};
 };
 
 // Every visible cell holds a letter, tile looks are known ones, the labels show the words, nobody is busy.

@@ -10,7 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     b.File(0, "Immagini.txt");
     b.File(1, "Immagini.jpg");
     b.cartella.Scrivi("FileTemp.jpg", "vecchio");
-    b.c.m.Cartella = b.cartella.percorso().string();
     // The picture line as the puzzle reader hands it over: one line, without its end.
     if (b.parti.size() > 2) b.c.m.RigaImmagine = b.parti[2].substr(0, b.parti[2].find_first_of("\r\n"));
     MostraIndizio(b.c);

@@ -117,7 +117,7 @@ std::string TestoSchema(const std::vector<std::string>& righe, const std::string
 struct Partita {
     FalsaPiattaforma piattaforma;
     CartellaProva cartella;
-    Contesto c{piattaforma, cartella.percorso()};
+    Contesto c{piattaforma, {cartella.percorso(), cartella.percorso()}};
 
     // Writes schemi/schema.txt and loads it as Ricomincia does.
     void Carica(const std::vector<std::string>& righe, const std::vector<std::string>& parole,

@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
     const auto cartelle =
         tramelo::ScegliCartelle(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
                                 {Variabile("XDG_DATA_HOME"), Casa()});
-    tramelo::Contesto c(piattaforma, cartelle.dati, cartelle.giocatore);
-    c.installata = cartelle.installata;
+    tramelo::Contesto c(piattaforma, cartelle);
     tramelo::qt::FinestraTramelo finestra(c, immagini);
     piattaforma.ImpostaFinestra(&finestra);
     finestra.Esegui(tramelo::PreparaCartellaGiocatore);
