@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Testi.h"
+#include "files/NomeSchema.h"
 
 namespace tramelo {
 
@@ -85,7 +86,7 @@ Form1::Form1() {
 
     List1.Left = 1080, List1.Top = 4320, List1.Width = 492, List1.Height = 48;
     File1.Left = 5640, File1.Top = 0, File1.Width = 3132, File1.Height = 2844;
-    File1.Pattern = "schema_n_???.txt";
+    File1.Pattern = NomeSchema::kModello;
 
     mnuRicomincia.Caption = testi::kRicomincia;
     mnuSoluzione.Caption = testi::kSoluzione;

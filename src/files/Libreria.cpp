@@ -149,11 +149,15 @@ void AggiornaFile1(Contesto& c) {
 
 int ProssimoNumeroSchema(const Contesto& c) {
     int piuAlto = 0;
-    for (const auto& nome : c.f.File1.names) piuAlto = std::max(piuAlto, ValIntero(Mid(nome, 10, 3)));
-    return piuAlto >= kNumeroMassimoSchema ? 0 : piuAlto + 1;
+    for (const auto& nome : c.f.File1.names) piuAlto = std::max(piuAlto, NomeSchema::Numero(nome));
+    return piuAlto >= NomeSchema::kMassimo ? 0 : piuAlto + 1;
 }
 
-std::string NomeSchemaSalvato(int numero) {
+int NomeSchema::Numero(std::string_view nome) {
+    return ValIntero(Mid(nome, 10, 3));
+}
+
+std::string NomeSchema::Di(int numero) {
     return "schema_n_" + Formato000(numero) + ".txt";
 }
 
@@ -174,8 +178,8 @@ void mnuSalvaSchema_Click(Contesto& c) {
     }
     // What the list does not show (a folder, a link) may hold the name, or something may take it while
     // the copy is written: it is never replaced, and the next number that can be written is used.
-    for (; numero <= kNumeroMassimoSchema; ++numero) {
-        const auto nome = NomeSchemaSalvato(numero);
+    for (; numero <= NomeSchema::kMassimo; ++numero) {
+        const auto nome = NomeSchema::Di(numero);
         const auto destinazione = Percorso(c, std::string(kCartellaSchemi) + "\\" + nome);
         if (Esiste(destinazione)) continue;
         const auto esito = ScriviAtomico(destinazione, contenuto, ModoScrittura::SoloNuovo);

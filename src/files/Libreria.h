@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "app/Contesto.h"
+#include "files/NomeSchema.h"
 
 namespace tramelo {
-
-// The highest number a saved puzzle can take: one more would not fit the three characters of the name.
-inline constexpr int kNumeroMassimoSchema = 999;
 
 // True when `nome` matches a file pattern without regard to case; "?" stands for exactly one character.
 bool CorrispondeModello(std::string_view nome, std::string_view modello);
@@ -20,11 +18,9 @@ bool CorrispondeModello(std::string_view nome, std::string_view modello);
 // to Contesto::elencati. The list loses its chosen entry. A missing folder gives an empty list.
 void AggiornaFile1(Contesto& c);
 
-// The number the next save tries first: one more than the highest number among the listed names
-// (characters 10..12, their numeric value; a name that is not a number counts 0). 0 when the library
-// is full (the highest is kNumeroMassimoSchema or more).
+// The number the next save tries first: one more than the highest number among the listed names. 0
+// when the library is full (the highest is NomeSchema::kMassimo or more).
 int ProssimoNumeroSchema(const Contesto& c);
-std::string NomeSchemaSalvato(int numero);
 
 // mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click and File1_Click are declared in
 // app/Eventi.h. A failed copy or delete shows a message naming the file and changes nothing else; a save

@@ -78,7 +78,7 @@ Passo Scegli(const std::string& nome) {
     };
 }
 Passo Scegli(int numero) {
-    return Scegli(NomeSchemaSalvato(numero));
+    return Scegli(NomeSchema::Di(numero));
 }
 // The name becomes a folder that holds a file, so that nothing can remove it.
 Passo Cartella(const std::string& nome) {

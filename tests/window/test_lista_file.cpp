@@ -29,7 +29,7 @@ struct ListaAperta {
     explicit ListaAperta(int quanti, int comando = kCarica) {
         p.Carica(test::kTavolaCasa, {"CASA"});
         for (int n = 1; n <= quanti; ++n)
-            p.cartella.Scrivi("schemi/" + NomeSchemaSalvato(n),
+            p.cartella.Scrivi("schemi/" + NomeSchema::Di(n),
                               test::TestoSchema(test::kTavolaCasa, std::to_string(n), "000 00000", {"CASA"}));
         w.Aggiorna();
         w.azioni()[comando]->trigger();
