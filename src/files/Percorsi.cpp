@@ -71,6 +71,10 @@ void FlushCartella(const fs::path& cartella) {
     ::close(fd);
 }
 
+IdentitaInode InodeDi(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 // The player's files: the library folder, with the current puzzle, and the working picture.
 bool DelGiocatore(std::string_view relativo) {
     const auto inizio = relativo.find_first_not_of("\\/");
@@ -140,7 +144,7 @@ int RimuoviTemporanei(const fs::path& cartella) {
 std::optional<IdentitaInode> InodeFileNormale(const fs::path& file) {
     struct stat st {};
     if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    return IdentitaInode{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return InodeDi(st);
 }
 
 EsitoFile ScriviAtomico(const fs::path& destinazione, std::string_view contenuto, ModoScrittura modo) {
@@ -188,8 +192,7 @@ int ApriFileNormale(const fs::path& file, std::int64_t limite, std::int64_t& dim
         return rifiuta(motivo);
     }
     dimensione = st.st_size;
-    if (identita != nullptr)
-        *identita = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    if (identita != nullptr) *identita = InodeDi(st);
     if (esito != nullptr) *esito = {};
     return fd;
 }
