@@ -116,9 +116,7 @@ void PreparaSchema(Contesto& c) {
     m.NumColonne = kColonne;
     m.ModoSoluzione = 0;
 
-    // Without a player's folder the shipped puzzle is played, never written.
-    const auto file =
-        c.soloLettura ? Risolvi(c.cartelle.dati, kFileSchemaCorrente) : Percorso(c, kFileSchemaCorrente);
+    const auto file = Percorso(c, kFileSchemaCorrente);
     const LetturaSchema lettura = LeggiSchema(file);
     if (!lettura.aperto)
         c.MsgBox(ConFile(testi::kSchemaMancante, file, lettura.esito));
@@ -136,7 +134,7 @@ void PreparaSchema(Contesto& c) {
         ++m.NumParole;
     }
 
-    if (ValIntero(Mid(m.RigaImmagine, 1, 3)) != 0) MostraIndizio(c);
+    MostraIndizio(c);  // nothing for a puzzle without a picture (number 0)
 
     for (int i = m.NumParole + 1; i <= kMaxParole; ++i)
         f.Label2[static_cast<std::size_t>(i - 1)].Caption.clear();

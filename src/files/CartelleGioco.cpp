@@ -20,10 +20,6 @@ namespace tramelo {
 
 namespace {
 
-// Nothing can be created below a device file, not even by root: the player's files of a game that has
-// no folder for them go there, so every write of theirs fails instead of landing anywhere else.
-constexpr const char* kNessunaCartella = "/dev/null/tramelo";
-
 // True when `p` is `cartella` or lies below it, links resolved.
 bool Dentro(const fs::path& p, const fs::path& cartella) {
     std::error_code ec;
@@ -79,7 +75,9 @@ void PreparaCartellaGiocatore(Contesto& c) {
     c.soloLettura = true;
     c.MsgBox(ConFile(testi::kCartellaGiocatoreMancante,
                      giocatore.empty() ? fs::path("$XDG_DATA_HOME/tramelo") : giocatore, esito));
-    giocatore = kNessunaCartella;
+    // The shipped files stand in for the player's: the current puzzle is the shipped one and the library
+    // the shipped schemi/. Every command that would write refuses (SolaLettura).
+    giocatore = c.cartelle.dati;
     // The picture is still shown; its copy is one more file a read-only game does not write, and the
     // message above has said why.
     c.fileTempSospeso = true;

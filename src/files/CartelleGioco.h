@@ -32,8 +32,8 @@ CartelleGioco ScegliCartelle(const std::filesystem::path& cartellaEseguibile, co
 // For an installed copy: creates the player's folder with its schemi/ and, when it has no current puzzle,
 // copies the shipped one there. When that fails, or the folder is unnamed or lies under the prefix, the
 // player is told, naming the folder, and the shipped puzzle is played read-only (Contesto::soloLettura)
-// for the whole run: the commands that would write refuse (SolaLettura), FileTemp.jpg is not copied, and
-// the player's files point at a folder that cannot exist, so nothing can be written there by mistake.
+// for the whole run: the player's files are looked for in the data folder, the commands that would write
+// refuse (SolaLettura) and FileTemp.jpg is not copied.
 // Does nothing unless Contesto::installata.
 void PreparaCartellaGiocatore(Contesto& c);
 

@@ -63,7 +63,7 @@ EsitoFile LeggiRighe(const std::filesystem::path& file, std::size_t massimo, std
 // place, changes at least one of these, provided the file system's clock (coarse, a few
 // milliseconds) has moved on since the previous write.
 struct IdentitaFile {
-    std::uint64_t dispositivo = 0, inode = 0;
+    IdentitaInode inode;
     std::int64_t dimensione = 0, modifica = 0, cambio = 0;  // modification and change times, ns
     bool operator==(const IdentitaFile&) const = default;
 };
@@ -89,8 +89,6 @@ class ArchivioParole {
     // Record r with its blanks trimmed, seen in the copy: valid while this store, or another opened
     // on the same copy, is open. Empty when r is not a complete record of the store.
     std::string_view Parola(std::int32_t r) const;
-    // The same, copied.
-    std::string Leggi(std::int32_t r) const { return std::string(Parola(r)); }
     // Two stores opened on the same bytes (one file, or two files alike) share them.
     bool StessaCopia(const ArchivioParole& altro) const;
 

@@ -71,10 +71,6 @@ void FlushCartella(const fs::path& cartella) {
     ::close(fd);
 }
 
-IdentitaInode InodeDi(const struct stat& st) {
-    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
-}
-
 // The player's files: the library folder, with the current puzzle, and the working picture.
 bool DelGiocatore(std::string_view relativo) {
     const auto inizio = relativo.find_first_not_of("\\/");
@@ -136,9 +132,13 @@ int RimuoviTemporanei(const fs::path& cartella) {
             continue;
         if (::unlinkat(dir, nome.c_str(), 0) == 0) ++rimossi;
     }
-    if (rimossi > 0) ::fsync(dir);
     ::close(dir);
+    if (rimossi > 0) FlushCartella(cartella);
     return rimossi;
+}
+
+IdentitaInode InodeDi(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 std::optional<IdentitaInode> InodeFileNormale(const fs::path& file) {

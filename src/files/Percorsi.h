@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/stat.h>
+
 #include "files/EsitoFile.h"
 
 namespace tramelo {
@@ -58,6 +60,8 @@ struct IdentitaInode {
     std::uint64_t dispositivo = 0, inode = 0;
     bool operator==(const IdentitaInode&) const = default;
 };
+// The identity of the file `st` describes.
+IdentitaInode InodeDi(const struct stat& st);
 // The identity of a regular file `file` itself (a link is not followed); nothing for anything else.
 std::optional<IdentitaInode> InodeFileNormale(const std::filesystem::path& file);
 

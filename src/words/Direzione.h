@@ -18,9 +18,6 @@ inline constexpr std::array<Passo, 8> kPassiGeneratore{
 constexpr bool DirezioneValida(int codice) {
     return codice >= 0 && codice < 8;
 }
-constexpr int CodiceDiGioco(int codiceGeneratore) {
-    return (codiceGeneratore + 1) % 8;
-}
 constexpr int CodiceDelGeneratore(int codiceDiGioco) {
     return (codiceDiGioco + 7) % 8;
 }

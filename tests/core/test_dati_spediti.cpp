@@ -55,7 +55,7 @@ struct DatiCaricati {
         const auto& indice = p.c.m.IndiceLunghezze;
         for (std::size_t l = 5; l <= 15; ++l)
             for (std::int32_t r = indice[l][0]; r <= indice[l][1]; ++r) {
-                const auto parola = archivio.Leggi(r);
+                const std::string parola(archivio.Parola(r));
                 EXPECT_EQ(parola.size(), l) << "record " << r << " " << parola;
                 EXPECT_TRUE(tutte.insert(parola).second) << "parola doppia " << parola;
                 perLunghezza[l].insert(parola);
