@@ -111,6 +111,6 @@ TEST(Dizionario, FileMancantiONonValidi) {
         EXPECT_EQ(m.NumImmagini, senzaCatalogo ? 0 : 30);
         EXPECT_EQ(m.IndiceLunghezze[6][1], senzaDizionario ? 0 : 100);
         EXPECT_EQ(m.OrdineParoleCorte[1] == 1 && m.OrdineParoleCorte[100] == 100, senzaDizionario);
-        EXPECT_EQ(m.Griglia[17], 'R' - 64);
+        EXPECT_EQ(m.Griglia[17], CodiceLettera('R'));
     }
 }

@@ -254,7 +254,7 @@ TEST(NuovoSchema, SoakSuiDatiSpediti) {
         const auto l = LeggiSchema(p.cartella.percorso() / "schemi/schema.txt");
         EXPECT_EQ(p.c.m.TabellaImmagini[std::size_t(std::stoi(l.rigaImmagine.substr(0, 3)))][3], l.soluzione);
         std::string anellate, lettere = l.soluzione;
-        for (int k : CelleAnellate(p.c.f)) anellate += static_cast<char>(p.c.m.Griglia[std::size_t(k)] + 64);
+        for (int k : CelleAnellate(p.c.f)) anellate += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
         std::erase(lettere, ' ');
         EXPECT_EQ(anellate, lettere);
     }

@@ -174,6 +174,6 @@ TEST(Indizio, IngressiNonValidi) {
             EXPECT_TRUE(a.Picture == b.Picture && a.Width == b.Width && a.Top == b.Top) << nome << " " << k;
         }
         EXPECT_EQ(p.cartella.Leggi("FileTemp.jpg"), kArchivio.substr(0, 100)) << nome;
-        EXPECT_EQ(p.c.m.Griglia[0], 'Z' - 64) << nome << ": the puzzle is still loaded";
+        EXPECT_EQ(p.c.m.Griglia[0], CodiceLettera('Z')) << nome << ": the puzzle is still loaded";
     }
 }

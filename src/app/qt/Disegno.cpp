@@ -16,12 +16,10 @@ namespace tramelo::qt {
 
 namespace {
 
-const QColor kSfondo(192, 192, 192);
 const QColor kOmbra(128, 128, 128);
 const QColor kLuce(255, 255, 255);
 const QColor kScuro(64, 64, 64);
 const QColor kInchiostro(24, 24, 24);
-const QColor kTeal(0, 64, 64);
 
 // The file list's text size in points, and the narrowest its scroll bar gets, in pixels.
 constexpr float kPuntiLista = 8.25f;
@@ -76,10 +74,10 @@ void DisegnaTessera(QPainter& p, const QRectF& r, int lista, int indice, bool co
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    if (indice >= 1 && indice <= 26) {
+    if (EUnaLettera(indice)) {
         p.setFont(Font(Carattere::MsSansSerif, static_cast<int>(std::lround(r.height() * 0.62)), true));
         p.setPen(lettera);
-        p.drawText(r, Qt::AlignCenter, QString(QChar(static_cast<char16_t>('A' + indice - 1))));
+        p.drawText(r, Qt::AlignCenter, QString(QChar(CarattereDelCodice(indice))));
     }
 }
 
@@ -104,7 +102,7 @@ void DisegnaBanner(QPainter& p, const QRectF& r) {
         p.setBrush(i == 3 ? QColor(214, 214, 214) : QColor(250, 248, 240));
         p.drawRoundedRect(t, lato * 0.12, lato * 0.12);
         p.setFont(Font(Carattere::TimesNewRoman, static_cast<int>(std::lround(lato * 0.72)), true));
-        p.setPen(kTeal);
+        p.setPen(Qc(kVerdeScuro));
         p.drawText(t, Qt::AlignCenter, nome.mid(i, 1));
         if (i == 3) {  // one ringed letter, as the solution letters are shown
             p.setPen(QPen(QColor(255, 0, 0), std::max(1.0, lato * 0.06)));
@@ -160,7 +158,7 @@ void DisegnaIstruzioni(QPainter& p, const QRectF& r, const Scala& s) {
 
     const QFont titolo = Font(Carattere::TimesNewRoman, s.PixelFont(14), true);
     p.setFont(titolo);
-    p.setPen(kTeal);
+    p.setPen(Qc(kVerdeScuro));
     const double altezzaTitolo = QFontMetricsF(titolo).height();
     p.drawText(QRectF(interno.left(), interno.top(), interno.width(), altezzaTitolo), Qt::AlignHCenter,
                QStringLiteral("ISTRUZIONI"));
@@ -190,7 +188,7 @@ void DisegnaIstruzioni(QPainter& p, const QRectF& r, const Scala& s) {
         const QRectF area(interno.left() + rientro, y, interno.width() - rientro, interno.bottom() - y);
         QRectF occupato;
         p.drawText(area, Qt::TextWordWrap, QString::fromUtf8(testo), &occupato);
-        p.setPen(kTeal);
+        p.setPen(Qc(kVerdeScuro));
         p.drawText(QPointF(interno.left() + rientro * 0.25, y + fm.ascent()), punto);
         p.setPen(kInchiostro);
         y += occupato.height() + fm.height() * 0.45;
@@ -231,7 +229,7 @@ double AltezzaVoce(const Scala& s) {
 
 // A raised button face: light grey with a two-pixel 3D edge.
 void Pulsante(QPainter& p, const QRectF& r) {
-    p.fillRect(r, kSfondo);
+    p.fillRect(r, Qc(kGrigioChiaro));
     Bordo3D(p, r, QColor(223, 223, 223), kScuro);
     Bordo3D(p, r.adjusted(1, 1, -1, -1), kLuce, kOmbra);
 }
