@@ -33,8 +33,10 @@ inline constexpr const char* kSchemaSalvato = "Schema salvato come:\r";
 inline constexpr const char* kNessunoDaCaricare = "non vi sono schemi da caricare...";
 inline constexpr const char* kNessunoDaCancellare = "non vi sono schemi da cancellare...";
 inline constexpr const char* kNessunAltroDaCancellare = "non vi sono più schemi da cancellare...";
-inline constexpr const char* kLibreriaPiena =
-    "La libreria è piena: schema_n_999.txt è l'ultimo numero disponibile.\r"
+// Around the name of the last number (TestoLibreriaPiena).
+inline constexpr const char* kLibreriaPiena = "La libreria è piena: ";
+inline constexpr const char* kLibreriaPienaDopo =
+    " è l'ultimo numero disponibile.\r"
     "Per fare posto, cancella con Cancella schema gli schemi dai numeri più alti: "
     "il nuovo schema prenderà il numero che segue il più alto rimasto.";
 inline constexpr const char* kSalvataggioFallito = "Impossibile salvare lo schema";

@@ -161,13 +161,17 @@ std::string NomeSchema::Di(int numero) {
     return "schema_n_" + Formato000(numero) + ".txt";
 }
 
+std::string TestoLibreriaPiena() {
+    return testi::kLibreriaPiena + NomeSchema::Di(NomeSchema::kMassimo) + testi::kLibreriaPienaDopo;
+}
+
 void mnuSalvaSchema_Click(Contesto& c) {
     if (c.m.Occupato == 1) return;
     if (SolaLettura(c, testi::kSolaLetturaSalva)) return;
     AggiornaFile1(c);
     int numero = ProssimoNumeroSchema(c);
     if (numero == 0) {
-        c.MsgBox(testi::kLibreriaPiena);
+        c.MsgBox(TestoLibreriaPiena());
         return;
     }
     const auto sorgente = Percorso(c, kFileSchemaCorrente);
@@ -193,7 +197,7 @@ void mnuSalvaSchema_Click(Contesto& c) {
         c.MsgBox(testi::kSchemaSalvato + nome);
         return;
     }
-    c.MsgBox(testi::kLibreriaPiena);
+    c.MsgBox(TestoLibreriaPiena());
 }
 
 void mnuCaricaSchema_Click(Contesto& c) {

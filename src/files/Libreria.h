@@ -21,6 +21,8 @@ void AggiornaFile1(Contesto& c);
 // The number the next save tries first: one more than the highest number among the listed names. 0
 // when the library is full (the highest is NomeSchema::kMassimo or more).
 int ProssimoNumeroSchema(const Contesto& c);
+// What a save into a full library says, naming the last name there is.
+std::string TestoLibreriaPiena();
 
 // mnuSalvaSchema_Click, mnuCaricaSchema_Click, mnuCancellaSchema_Click and File1_Click are declared in
 // app/Eventi.h. A failed copy or delete shows a message naming the file and changes nothing else; a save

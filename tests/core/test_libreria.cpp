@@ -130,7 +130,7 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
         {"le cifre prima di una lettera", {"schema_n_12a.txt"}, {Salva}, "", {Salvato("013")}},
         {"fuori dal modello", {"schema_n_1000.txt", "schema_n_50.txt"}, {Salva}, "", {Salvato("001")}},
         {"l'ultimo numero", {"schema_n_998.txt"}, {Salva}, "", {Salvato("999")}},
-        {"piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, {Salva}, "", {testi::kLibreriaPiena}},
+        {"piena a 999", {"schema_n_999.txt", "schema_n_500.txt"}, {Salva}, "", {TestoLibreriaPiena()}},
         {"un secondo clic chiude", k001, {Carica, Carica}, "", {}},
         {"l'altro comando chiude la lista", k001, {Carica, Cancella}, "", {}},
         {"e il seguente apre la sua", k001, {Cancella, Carica, Carica}, "C", {}},
@@ -219,9 +219,10 @@ TEST(Libreria, UnNomeOccupatoNonBloccaIlSalvataggio) {
         {"un collegamento al numero seguente", k001, Collegamento("schema_n_002.txt", "privato.txt"), Salvato("003")},
         {"un collegamento rotto", k001, Collegamento("schema_n_002.txt", "manca.txt"), Salvato("003")},
         {"due numeri occupati", k001, [](Libreria& p) { p.Esegui({Cartella("schema_n_002.txt"), Cartella("schema_n_003.txt")}); }, Salvato("004")},
-        {"l'ultimo numero occupato", {"schema_n_998.txt"}, Cartella("schema_n_999.txt"), testi::kLibreriaPiena},
+        {"l'ultimo numero occupato", {"schema_n_998.txt"}, Cartella("schema_n_999.txt"), TestoLibreriaPiena()},
         // clang-format on
     };
+    EXPECT_TRUE(TestoLibreriaPiena().starts_with("La libreria è piena: schema_n_999.txt è l'ultimo"));
     for (const auto& [nome, salvati, occupa, messaggio] : casi) {
         SCOPED_TRACE(nome);
         Libreria p(salvati);
@@ -229,7 +230,7 @@ TEST(Libreria, UnNomeOccupatoNonBloccaIlSalvataggio) {
         p.Esegui({occupa, Salva});
         EXPECT_EQ(p.Messaggi().at(0), messaggio);
         EXPECT_EQ(p.cartella.Leggi("privato.txt"), "mio");
-        if (messaggio == testi::kLibreriaPiena) continue;
+        if (messaggio == TestoLibreriaPiena()) continue;
         EXPECT_EQ(p.cartella.Leggi("schemi/" + messaggio.substr(messaggio.find('\r') + 1)),
                   p.cartella.Leggi("schemi/schema.txt"));
     }
