@@ -80,8 +80,7 @@ EsitoFile ControllaImmagini(const fs::path& file, std::int64_t totale) {
 }
 
 IdentitaFile IdentitaDi(const struct stat& st) {
-    return {InodeDi(st), st.st_size,
-            st.st_mtim.tv_sec * std::int64_t{1000000000} + st.st_mtim.tv_nsec,
+    return {InodeDi(st), st.st_size, st.st_mtim.tv_sec * std::int64_t{1000000000} + st.st_mtim.tv_nsec,
             st.st_ctim.tv_sec * std::int64_t{1000000000} + st.st_ctim.tv_nsec};
 }
 

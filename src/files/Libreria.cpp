@@ -21,17 +21,11 @@ namespace tramelo {
 
 namespace {
 
-char Minuscola(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool MinoreSenzaMaiuscole(const std::string& a, const std::string& b) {
-    const auto minore = [](char x, char y) {
-        return static_cast<unsigned char>(Minuscola(x)) < static_cast<unsigned char>(Minuscola(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), minore)) return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), minore)) return false;
-    return a < b;  // names that differ only in case keep a fixed order
+    // Bytes compare unsigned, so names in UTF-8 sort after the ASCII ones; names that differ only in
+    // case keep a fixed order.
+    const auto x = Minuscolo(a), y = Minuscolo(b);
+    return x != y ? x < y : a < b;
 }
 
 bool Esiste(const fs::path& p) {
@@ -120,8 +114,9 @@ void CancellaScelto(Contesto& c, const fs::path& scelto) {
 
 bool CorrispondeModello(std::string_view nome, std::string_view modello) {
     if (nome.size() != modello.size()) return false;
-    for (std::size_t i = 0; i < nome.size(); ++i)
-        if (modello[i] != '?' && Minuscola(modello[i]) != Minuscola(nome[i])) return false;
+    const auto n = Minuscolo(nome), m = Minuscolo(modello);
+    for (std::size_t i = 0; i < n.size(); ++i)
+        if (m[i] != '?' && m[i] != n[i]) return false;
     return true;
 }
 

@@ -12,18 +12,13 @@
 #include <system_error>
 
 #include "app/Contesto.h"
+#include "files/Testo.h"
 
 namespace fs = std::filesystem;
 
 namespace tramelo {
 
 namespace {
-
-std::string Minuscolo(std::string s) {
-    for (auto& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 // A temporary name: "." + the file's name + "." + kLettereCasuali of kCifre + kCoda.
 constexpr std::string_view kCifre = "abcdefghijklmnopqrstuvwxyz0123456789";

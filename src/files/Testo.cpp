@@ -22,6 +22,13 @@ std::string UCase(std::string_view s) {
     return r;
 }
 
+std::string Minuscolo(std::string_view s) {
+    std::string r(s);
+    for (auto& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
 double Val(std::string_view s) {
     std::string t;
     for (char c : s)

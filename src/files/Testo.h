@@ -11,6 +11,8 @@ namespace tramelo {
 std::string Trim(std::string_view s);
 // Upper case in ISO 8859-1: a-z and the accented small letters (not the division sign) become capitals.
 std::string UCase(std::string_view s);
+// A..Z to a..z, every other byte as it is: names compared without regard to case.
+std::string Minuscolo(std::string_view s);
 // Numeric value of a field: blanks, tabs and line feeds skipped anywhere, then an optional sign and
 // digits with at most one decimal point up to the first character that cannot continue; no digits = 0.
 double Val(std::string_view s);
