@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QBitmap>
-#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -188,13 +187,12 @@ TEST(Finestra, UnErroreNellEventoNonBloccaLaFinestra) {
 
 TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     Prova t;
-    const auto pdf = QString::fromStdString((t.p.cartella.percorso() / "stampa.pdf").string());
+    const auto pdf = (t.p.cartella.percorso() / "stampa.pdf").string();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(pdf);
+    printer.setOutputFileName(QString::fromStdString(pdf));
     printer.setPageSize(QPageSize(QPageSize::A4));
     ASSERT_TRUE(t.w.Stampa(printer));
-    QFile file(pdf);
-    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray dati = QByteArray::fromStdString(test::LeggiTutto(pdf));
     // Letters are text and tiles are shapes, so the page is sharp at any size: no picture of the screen.
     EXPECT_TRUE(dati.contains("/Font") && !dati.contains("/Subtype /Image"));
     // The window is wider than tall: the A4 page is turned, with margins all round.
