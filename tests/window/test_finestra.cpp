@@ -92,7 +92,8 @@ int Conta(const QImage& img, const QRectF& r, const QColor& c, int tolleranza) {
 const auto Scuri = [](const QImage& img, const QRectF& r) { return Conta(img, r, qNero, 99); };
 
 // What a region of the painted window shows: at least `almeno` and at most `alPiu` of its pixels within
-// `tolleranza` of `colore` on every channel.
+// `tolleranza` of `colore` on every channel. Text is anti-aliased, so its ink is counted loosely: a tile's
+// letter has at least 16 pixels within 90 of black, a word at least 11.
 struct Attesa {
     const char* cosa;
     QRect dove;
@@ -111,9 +112,8 @@ TEST(Finestra, DipingeIlModello) {
     f.Image1[42].Picture = FiguraTessera(1, f.Image1[42].Picture.indice);
     f.Image1[43].Visible = false;
     f.Label2[1].Enabled = false;
-    const float mezza = kLatoCella / 2;  // a strike line from the middle of cell 76 to the middle of cell 80
-    f.Line1[5] = {SinistraCella(76) + mezza, AltoCella(76) + mezza, SinistraCella(80) + mezza,
-                  AltoCella(80) + mezza, true};
+    const float m = kLatoCella / 2;  // a strike line from the middle of cell 76 to the middle of cell 80
+    f.Line1[5] = {SinistraCella(76) + m, AltoCella(76) + m, SinistraCella(80) + m, AltoCella(80) + m, true};
     f.Ring(3).Visible = true;
     f.Ring(3).Left = f.Image1[100].Left, f.Ring(3).Top = f.Image1[100].Top;
     f.Label1[1].Caption = "LA CASA SULLA COLLINA DEL VENTO";
