@@ -115,6 +115,7 @@ TEST(ImmaginiSpedite, OgniFiguraSiDecodificaAlSuoPostoENessunaNeSembraUnAltra) {
     std::size_t inizio = 0;
     std::vector<std::pair<std::string_view, std::bitset<512>>> figure;
     for (const auto& voce : catalogo.voci) {
+        ASSERT_LE(inizio + std::size_t(voce.lunghezza), byte.size()) << voce.nome;
         const QImage figura = QImage::fromData(QByteArray::fromRawData(byte.data() + inizio, voce.lunghezza));
         EXPECT_EQ(figura.size(), QSize(259, 194)) << voce.nome;
         const auto h = Impronta(figura);
