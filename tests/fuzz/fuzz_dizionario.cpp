@@ -10,14 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     b.File(0, "dizionari/indir_bbb.txt");
     b.File(1, "Immagini.txt");
     b.File(2, "dizionari/dizionario.bbb");
-    // A picture store as long as the catalogue's lengths add up to, without writing its bytes: a shorter
-    // one would stop every generation before it starts.
-    Catalogo catalogo;
-    LeggiCatalogo(b.cartella.percorso() / "Immagini.txt", catalogo);
-    std::uintmax_t totale = 1;
-    for (const auto& voce : catalogo.voci) totale += static_cast<std::uintmax_t>(voce.lunghezza);
+    // A picture store as long as any catalogue's lengths can add up to (600 pictures of 99999 bytes), without
+    // writing its bytes: a shorter one would stop every generation before it starts.
     b.cartella.Scrivi("Immagini.jpg", "\xFF\xD8");
-    std::filesystem::resize_file(b.cartella.percorso() / "Immagini.jpg", totale);
+    std::filesystem::resize_file(b.cartella.percorso() / "Immagini.jpg", 600 * 99999);
     b.cartella.Scrivi("schemi/schema.txt", test::TestoSchema(test::kTavolaCasa, "", "000 00000", {"CASA"}));
     // OK to the first few retry questions (the input's size decides how many), then Cancel.
     b.piattaforma.ok = static_cast<int>(dimensione % 4);

@@ -8,13 +8,12 @@
 #include <QTest>
 #include <QTimer>
 #include <bitset>
-#include <fstream>
-#include <tuple>
 
 #include "FalsaPiattaforma.h"
 #include "app/qt/FinestraTramelo.h"
 #include "app/qt/ImmaginiQt.h"
 #include "app/qt/PiattaformaQt.h"
+#include "files/Dizionario.h"
 
 using namespace tramelo;
 
@@ -51,24 +50,21 @@ TEST(Messaggi, PrimaDellaFinestraAlCentroDelloSchermo) {
     qt::FinestraTramelo finestra(p.c, immagini);
     piattaforma.ImpostaFinestra(&finestra);
     finestra.Aggiorna();
-    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-    auto centro = [&] {
+    const auto scarto = [&](QPoint centro) {  // from the centre of a message's box to `centro`
         QPoint c(-1000, -1000);
         QTimer::singleShot(20, [&] {
             if (auto* box = QApplication::activeModalWidget())
                 c = box->frameGeometry().center(), box->close();
         });
         piattaforma.MsgBox("schema mancante", Pulsanti::Ok);
-        return c;
+        return (c - centro).manhattanLength();
     };
-    const QPoint primo = centro();
-    EXPECT_LE((primo - schermo.center()).manhattanLength(), 20) << "box at " << primo.x() << "," << primo.y();
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(scarto(schermo.center()), 20) << "before the window shows";
     finestra.move(schermo.topLeft() + QPoint(10, 10));
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-    const QPoint secondo = centro();
-    EXPECT_LE((secondo - finestra.frameGeometry().center()).manhattanLength(), 20)
-        << "box at " << secondo.x() << "," << secondo.y();
+    EXPECT_LE(scarto(finestra.frameGeometry().center()), 20) << "over the window";
 }
 
 // The working file need not exist (a folder the player cannot write): pictures are decoded from the bytes,
@@ -110,25 +106,22 @@ std::bitset<512> Impronta(const QImage& figura) {
 
 // Every shipped picture decodes at its place in the picture store at the clue's size, and no two look so
 // alike that a player could not tell which caption is meant. Variants of one drawing (LIBRO BLU and LIBRO
-// VERDE, MAGA and MAGO) differ by 0 to 10 bits, the closest distinct pictures (NOVE and ZERO) by 13.
+// VERDE, MAGA and MAGO) differ by 0 to 10 bits, the closest distinct pictures (NOVE and ZERO) by 13. That the
+// store holds exactly the catalogue's pictures, DatiSpediti.LeImmagini checks.
 TEST(ImmaginiSpedite, OgniFiguraSiDecodificaAlSuoPostoENessunaNeSembraUnAltra) {
-    std::ifstream catalogo(TRAMELO_DATA_DIR "/Immagini.txt", std::ios::binary);
+    Catalogo catalogo;
+    ASSERT_TRUE(LeggiCatalogo(TRAMELO_DATA_DIR "/Immagini.txt", catalogo));
     const std::string byte = test::LeggiTutto(TRAMELO_DATA_DIR "/Immagini.jpg");
-    ASSERT_TRUE(catalogo && !byte.empty());
     std::size_t inizio = 0;
-    std::vector<std::pair<std::string, std::bitset<512>>> figure;
-    for (std::string riga; std::getline(catalogo, riga);) {
-        const auto lunghezza = std::stoul(riga.substr(4, 5));
-        const std::string nome = riga.substr(10, riga.size() - 15);  // CR LF ends the line
-        ASSERT_LE(inizio + lunghezza, byte.size()) << nome;
-        const QImage figura = QImage::fromData(reinterpret_cast<const uchar*>(byte.data() + inizio),
-                                               static_cast<int>(lunghezza), "JPG");
-        EXPECT_EQ(figura.size(), QSize(259, 194)) << nome;
+    std::vector<std::pair<std::string_view, std::bitset<512>>> figure;
+    for (const auto& voce : catalogo.voci) {
+        ASSERT_LE(inizio + std::size_t(voce.lunghezza), byte.size()) << voce.nome;
+        const QImage figura = QImage::fromData(QByteArray::fromRawData(byte.data() + inizio, voce.lunghezza));
+        EXPECT_EQ(figura.size(), QSize(259, 194)) << voce.nome;
         const auto h = Impronta(figura);
         for (const auto& [altro, impronta] : figure)
-            EXPECT_GT((impronta ^ h).count(), 10u) << "look-alikes: " << altro << " / " << nome;
-        figure.emplace_back(nome, h);
-        inizio += lunghezza;
+            EXPECT_GT((impronta ^ h).count(), 10u) << "look-alikes: " << altro << " / " << voce.nome;
+        figure.emplace_back(voce.nome, h);
+        inizio += std::size_t(voce.lunghezza);
     }
-    EXPECT_EQ(inizio, byte.size());
 }
