@@ -21,10 +21,10 @@ menu 2
 for k in 0 2 17 27 28 34 35 52 95 96 103 152 177; do aspetta "Soluzione: cella $k senza anello" "((\$(rossi $k) > 40))"; done
 
 # Nuovo schema: a new current puzzle, and a picture in the holder where there was none. A generation takes
-# a blink; now and then an attempt fails and a retry question waits for OK.
+# a blink; now and then an attempt fails, before or after its puzzle is written, and a message waits for OK.
 cp "$corrente" "$E2E_TMP/prima.txt"
 vuoto=$(riquadro rgb:- | md5sum)
 menu 3
 attendi "Nuovo schema non cambia lo schema corrente" 'rispondi && ! cmp -s "$corrente" "$E2E_TMP/prima.txt"'
-aspetta "nessuna figura accanto allo schema nuovo" '[[ $(riquadro rgb:- | md5sum) != "$vuoto" ]]'
+aspetta "nessuna figura accanto allo schema nuovo" 'rispondi && [[ $(riquadro rgb:- | md5sum) != "$vuoto" ]]'
 chiudi
