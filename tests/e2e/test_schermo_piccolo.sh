@@ -14,10 +14,7 @@ eval "$(xdotool getwindowgeometry --shell "$WID")"
 # below it is still the X server's black.
 (($(conta $((WIDTH - 2)) $((Y + HEIGHT - 2 - AREA_Y)) 1 1 192,192,192 0) == 1)) ||
     fallisci "l'angolo in basso a destra della finestra non è dipinto"
-if ((X + WIDTH < 1600)); then
-    (($(conta "$WIDTH" 0 1 1 0,0,0 0) == 1)) || fallisci "oltre il bordo destro non è lo schermo vuoto"
-fi
-if ((Y + HEIGHT < 1000)); then
-    (($(conta 0 $((Y + HEIGHT - AREA_Y)) 1 1 0,0,0 0) == 1)) || fallisci "sotto la finestra non è lo schermo vuoto"
-fi
+((X + WIDTH == 1600)) || (($(conta "$WIDTH" 0 1 1 0,0,0 0) == 1)) || fallisci "oltre il bordo destro non è lo schermo vuoto"
+((Y + HEIGHT == 1000)) || (($(conta 0 $((Y + HEIGHT - AREA_Y)) 1 1 0,0,0 0) == 1)) ||
+    fallisci "sotto la finestra non è lo schermo vuoto"
 chiudi
