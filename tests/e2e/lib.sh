@@ -87,10 +87,12 @@ conta() {
         awk -F'[(),: ]+' -v c="$5" -v t="${6:-24}" 'BEGIN { split(c, v, ",") }
             NR > 1 && ($3-v[1])^2 <= t*t && ($4-v[2])^2 <= t*t && ($5-v[3])^2 <= t*t { k++ } END { print k + 0 }'
 }
-# The board's geometry in pixels of the client area (kLatoCella, kMargineSinistro, kMargineAlto of Form1.h
-# in twips at design time, 12 twips a pixel, the size the window has on this 96-dpi screen): cell k's top
-# left corner is at (SINISTRA + LATO column, ALTO + LATO row).
-LATO=32 SINISTRA=24 ALTO=16
+# The board's geometry in pixels of the client area, read from the window model's constants (kLatoCella,
+# kMargineSinistro, kMargineAlto of Form1.h, in twips at design time, 12 twips a pixel on this 96-dpi
+# screen): cell k's top left corner is at (SINISTRA + LATO column, ALTO + LATO row).
+costante() { sed -n "s/.*\b$1 = \([0-9]*\).*/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../../src/app/Form1.h"; }
+LATO=$(($(costante kLatoCella) / 12)) SINISTRA=$(($(costante kMargineSinistro) / 12)) ALTO=$(($(costante kMargineAlto) / 12))
+((LATO > 0 && SINISTRA > 0 && ALTO > 0)) || fallisci "geometria della tavola non letta da Form1.h"
 cella_x() { echo $((SINISTRA + LATO * ($1 % 18))); }
 cella_y() { echo $((ALTO + LATO * ($1 / 18))); }
 # sfondo K R,G,B: whether cell K's tile background (a point near its corner) has that colour.
