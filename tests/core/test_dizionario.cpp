@@ -55,6 +55,7 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     EXPECT_FALSE(std::is_sorted(m.OrdineImmagini.begin() + 1, m.OrdineImmagini.begin() + 31));
     EXPECT_FALSE(std::is_sorted(m.OrdineParoleCorte.begin() + 1, m.OrdineParoleCorte.begin() + 101));
     EXPECT_EQ(m.OrdineParoleCorte[101], 101);
+    EXPECT_EQ(m.OrdineParoleCorte[kMaxParoleCorte], kMaxParoleCorte);
 }
 
 // What the loader refuses: the file at fault named in one message with the reason, its tables left

@@ -114,6 +114,7 @@ TEST(Indizio, BudgetDiDecodifica) {
         {"telaio enorme dopo byte estranei", "\xFF\xD8" "estranei" + Telaio(4000, 4000) + Scansione(), kGrande},
         {"scansioni dopo la fine dell'immagine", Jpeg(259, 194, 1) + Jpeg(259, 194, 60).substr(2), kOk},
         {"senza telaio non si decodifica nulla", "\xFF\xD8" "UNO\xFF\xD9", kOk},
+        {"solo FF D8", "\xFF\xD8", kOk},
         {"non comincia con FF D8", "\x89PNG\r\n\x1A\n" + Telaio(10, 10), kNonValido},
         {"segmento oltre la fine", "\xFF\xD8" + Telaio(259, 194).substr(0, 9), kNonValido},
         {"lunghezza di segmento sotto 2", "\xFF\xD8\xFF\xE0" + Byte({0, 1}) + Telaio(259, 194), kNonValido},
