@@ -23,17 +23,18 @@ bool Progressivo(std::uint8_t m) {
 }  // namespace
 
 std::optional<IntestazioneJpeg> LeggiIntestazioneJpeg(std::string_view testo) {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(testo.data());
+    // Every byte read through the view, so a read past its end is caught where the library checks bounds.
+    auto b = [&](std::size_t i) { return static_cast<std::uint8_t>(testo[i]); };
     const std::size_t n = testo.size();
-    if (n < 2 || b[0] != kMarcatore || b[1] != kSoi) return std::nullopt;
-    auto due = [&](std::size_t i) { return static_cast<std::size_t>(b[i] << 8 | b[i + 1]); };
+    if (n < 2 || b(0) != kMarcatore || b(1) != kSoi) return std::nullopt;
+    auto due = [&](std::size_t i) { return static_cast<std::size_t>(b(i) << 8 | b(i + 1)); };
     IntestazioneJpeg h;
     for (std::size_t i = 2;;) {
         // The next marker, found as the decoder finds it: anything up to an FF, then the FF fill bytes.
-        while (i < n && b[i] != kMarcatore) ++i;
-        while (i < n && b[i] == kMarcatore) ++i;
+        while (i < n && b(i) != kMarcatore) ++i;
+        while (i < n && b(i) == kMarcatore) ++i;
         if (i >= n) break;  // no EOI: the decoder ends here as well
-        const std::uint8_t m = b[i++];
+        const std::uint8_t m = b(i++);
         // FF 00 is a data byte of a scan; RSTn and TEM have no segment.
         if (m == 0x00 || m == kTem || (m >= kRst0 && m <= kRst7)) continue;
         if (m == kEoi) break;
@@ -41,15 +42,14 @@ std::optional<IntestazioneJpeg> LeggiIntestazioneJpeg(std::string_view testo) {
         if (i + 2 > n) return std::nullopt;
         const std::size_t lunghezza = due(i);  // counts its own two bytes
         if (lunghezza < 2 || lunghezza > n - i) return std::nullopt;
-        const std::uint8_t* s = b + i + 2;
         if (Telaio(m)) {
             // precision, height, width, components, then three bytes per component
-            if (h.telaio || lunghezza < 8 || lunghezza != 8 + 3 * std::size_t{s[5]}) return std::nullopt;
+            if (h.telaio || lunghezza < 8 || lunghezza != 8 + 3 * std::size_t{b(i + 7)}) return std::nullopt;
             h.telaio = true;
             h.progressiva = Progressivo(m);
             h.altezza = static_cast<int>(due(i + 3));
             h.larghezza = static_cast<int>(due(i + 5));
-            h.componenti = s[5];
+            h.componenti = b(i + 7);
         } else if (m == kSos) {
             if (!h.telaio) return std::nullopt;
             ++h.scansioni;

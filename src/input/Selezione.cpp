@@ -16,7 +16,7 @@ Figura TesseraNonSelezionata(const Module1& m, std::size_t i) {
     return FiguraTessera(m.Aspetto[i] == kAspettoTrovata ? 1 : 3, m.Griglia[i]);
 }
 
-// The step from the lowest-numbered cell of a run along an axis (a play code folded to 0..3): of the
+// The step from the lowest-numbered cell of a run along an axis (Asse of a play code): of the
 // axis' two directions, the one that moves on in board order.
 Passo PassoDellAsse(int asse) {
     return PassoDiGioco(InAvanti(asse) ? asse : Opposta(asse));
@@ -95,8 +95,8 @@ void VerificaAllineamento(Contesto& c, int NumParola) {
     if (PrimaCella < 0) return;  // an earlier word of the same letters has just taken the selection
 
     const int codice = m.DirezioneParola[static_cast<std::size_t>(NumParola)];
-    m.Direzione = codice >= 0 && codice < 4 ? codice : codice - 4;  // the axis
-    if (m.Direzione < 0 || m.Direzione > 3) return;
+    if (!DirezioneValida(codice)) return;
+    m.Direzione = Asse(codice);
     const Passo passo = PassoDellAsse(m.Direzione);
     m.Riga = PrimaCella / m.NumColonne;
     m.Colonna = PrimaCella - m.NumColonne * m.Riga;

@@ -29,6 +29,10 @@ constexpr Passo PassoDiGioco(int codice) {
 constexpr int Opposta(int codice) {
     return (codice + 4) % 8;
 }
+// The axis of a direction (0..7): the direction or its reverse, whichever is numbered 0..3.
+constexpr int Asse(int codice) {
+    return codice < 4 ? codice : Opposta(codice);
+}
 // True when a play code moves on in board order (right, or down a row): a word along it reads in the
 // order its cells are numbered.
 constexpr bool InAvanti(int codice) {
