@@ -55,7 +55,8 @@ TEST(CartelleGioco, QualeCopia) {
     // clang-format on
     for (const auto& [nome, eseguibile, ambiente, dati, giocatore] : casi) {
         const auto c = ScegliCartelle(eseguibile, ambiente);
-        EXPECT_EQ(std::pair(c.dati, c.giocatore), std::pair(dati, giocatore)) << nome;
+        EXPECT_EQ(std::tuple(c.dati, c.giocatore, c.installata), std::tuple(dati, giocatore, dati == i.dati))
+            << nome;
     }
 }
 

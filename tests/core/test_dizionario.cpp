@@ -56,6 +56,10 @@ TEST(Dizionario, IndiceEOrdiniMescolati) {
     EXPECT_FALSE(std::is_sorted(m.OrdineParoleCorte.begin() + 1, m.OrdineParoleCorte.begin() + 101));
     EXPECT_EQ(m.OrdineParoleCorte[101], 101);
     EXPECT_EQ(m.OrdineParoleCorte[kMaxParoleCorte], kMaxParoleCorte);
+    // A catalogue of 601 lines: the last is not read.
+    test::ScriviDati(p.cartella, test::ParoleCasuali(50, 1, 1), std::vector<std::string>(601, "FOTO"));
+    p.Carica(test::kTavolaAlfabeto, {});
+    EXPECT_EQ(m.NumImmagini, kMaxImmagini);
 }
 
 // What the loader refuses: the file at fault named in one message with the reason, its tables left

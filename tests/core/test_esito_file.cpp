@@ -43,6 +43,7 @@ TEST(EsitoFile, IlMotivoDiOgniGuasto) {
         {"una cartella al posto del file", [&] { return leggi("cartella"); }, "è una cartella"},
         {"una FIFO", [&] { return leggi("fifo"); }, "non è un file normale"},
         {"oltre la dimensione ammessa", [&] { return leggi("grande.txt"); }, "file troppo grande"},
+        {"più lungo di quanto dica il suo stato", [] { std::string s; return LeggiFile("/proc/self/status", s, 100); }, "file troppo grande"},
         {"scrittura in una cartella mancante", [&] { return scrivi("manca/nuovo.txt"); }, "il file non esiste"},
         {"scrittura attraverso un file", [&] { return scrivi("pieno.txt/nuovo.txt"); }, "una cartella del percorso è un file"},
         {"scrittura su una cartella", [&] { return scrivi("cartella"); }, "è una cartella"},
@@ -66,7 +67,7 @@ TEST(EsitoFile, IlMessaggioNominaIlFilePerUltimo) {
         // clang-format off
         {"con il motivo", ConFile("Impossibile salvare lo schema", "/giòco/schemi/a.txt", {ENOSPC}), "Impossibile salvare lo schema (disco pieno):\r/giòco/schemi/a.txt"},
         {"senza motivo", ConFile("Lo schema è incompleto", "/a/schema.txt"), "Lo schema è incompleto:\r/a/schema.txt"},
-        {"un a capo nel nome", ConFile("Impossibile", "/a/b\nc.txt"), "Impossibile:\r/a/b?c.txt"},
+        {"un a capo nel nome", ConFile("Impossibile", "/a/b c\nd.txt"), "Impossibile:\r/a/b c?d.txt"},
         {"riga di un elenco", RigaFile("/a/Immagini.txt", {ENOENT}), "il file non esiste: /a/Immagini.txt"},
         {"testo di un file in ISO 8859-1", DaLatin1("caff\xE8"), "caffè"},
         // clang-format on

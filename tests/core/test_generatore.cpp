@@ -122,13 +122,16 @@ TEST(NuovoSchema, SchemiDiOrologiFissati) {
     }
 }
 
-// A catalogue of one picture of 18 letters, the most free cells a board may keep: OK to every retry
-// until the free cells are as many.
-TEST(NuovoSchema, UnaSolaImmagineDiDiciottoLettere) {
-    Generazione g([](auto& d) { ScriviDati(d, ParoleCasuali(40, 300, 5), {"IL CASTELLO DI SABBIA"}); });
-    mnuNS_Click(g.c);
-    const auto lettura = LeggiSchema(g.cartella.percorso() / "schemi/schema.txt");
-    EXPECT_EQ(lettura.soluzione + "|" + lettura.rigaImmagine, "IL CASTELLO DI SABBIA|001 00025");
+// A catalogue of one picture of 18 letters, the most free cells a board may keep, or of 3, the fewest: OK
+// to every retry until the free cells are as many.
+TEST(NuovoSchema, UnaSolaImmagineDiDiciottoOTreLettere) {
+    for (const auto& [didascalia, riga] :
+         {std::pair{"IL CASTELLO DI SABBIA", "001 00025"}, {"ORO", "001 00007"}}) {
+        Generazione g([&](auto& d) { ScriviDati(d, ParoleCasuali(40, 300, 5), {didascalia}); });
+        mnuNS_Click(g.c);
+        const auto lettura = LeggiSchema(g.cartella.percorso() / "schemi/schema.txt");
+        EXPECT_EQ(lettura.soluzione + "|" + lettura.rigaImmagine, didascalia + std::string("|") + riga);
+    }
 }
 
 // The failures that ask to retry, or stop, and put the current puzzle back. Data that cannot be used

@@ -75,12 +75,14 @@ TEST(PreparaSchema, UnNuovoCaricamentoNonLasciaNullaDelPrecedente) {
     p.Carica(kTavola, std::vector<std::string>(40, "ABC"), "sole");
     mnuSoluzione_Click(p.c);
     Image1_Click(p.c, 100);
+    p.c.f.List1.AddItem("ABC"), p.c.m.SoluzioneNuova = "SOLE";  // as a generation leaves them
     p.Carica(std::vector<std::string>(10, "AB[DEFGHIJKLMNOPQR"), {"ABC", "DEF"}, " soluzione ");
     const auto& m = p.c.m;
     const auto& f = p.c.f;
     EXPECT_EQ(m.Occupato + m.ModoSoluzione + m.ParolaRiconosciuta, 0);
     EXPECT_EQ(m.NumParole, 2);
     EXPECT_EQ(m.SoluzioneSchema, "SOLUZIONE");
+    EXPECT_TRUE(f.List1.items.empty() && m.SoluzioneNuova.empty());
     EXPECT_EQ(f.Label1[1].Caption, "");
     EXPECT_TRUE(f.Image1[kImmagineIndizio].Visible);
     for (std::size_t k = 0; k < kCelle; ++k) {
