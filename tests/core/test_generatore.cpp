@@ -74,6 +74,7 @@ TEST(InserisciParola, SpazioEIncroci) {
         {"nord-est da (6,18), 5 lettere: esce a destra", 5, 6, 18, 7, false},
         {"nord-est da (6,14), 5 lettere", 5, 6, 14, 7, true},
         {"direzione fuori da 0..7", 5, 5, 5, 8, false},
+        {"partenza fuori dalla tavola, colonna 0", 5, 1, 0, 0, false},
     };
     for (const auto& [nome, lunghezza, riga, colonna, direzione, piazzata] : casi) {
         Partita p;

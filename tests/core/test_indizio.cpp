@@ -39,9 +39,10 @@ std::string Telaio(int larghezza, int altezza, int marcatore = 0xC2) {
     return Segmento(marcatore,
                     Byte({8, altezza >> 8, altezza & 0xFF, larghezza >> 8, larghezza & 0xFF, 1, 1, 0x11, 0}));
 }
-// One scan and its data, which holds a stuffed FF 00 and a restart marker: neither is a scan.
+// One scan and its data, which holds a stuffed FF 00 and the first and last restart markers: none is a scan.
 std::string Scansione() {
-    return Segmento(0xDA, Byte({1, 1, 0, 1, 63, 0})) + Byte({0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
+    return Segmento(0xDA, Byte({1, 1, 0, 1, 63, 0})) +
+           Byte({0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56, 0xFF, 0xD7, 0x78});
 }
 std::string Jpeg(int larghezza, int altezza, int scansioni, int marcatore = 0xC2) {
     std::string j = "\xFF\xD8" + Telaio(larghezza, altezza, marcatore);
@@ -109,6 +110,8 @@ TEST(Indizio, BudgetDiDecodifica) {
         {"al limite: 2000 x 2000 in 48 scansioni", Jpeg(2000, 2000, 48), kOk},
         {"larghezza 2001", Jpeg(2001, 194, 1), kGrande},
         {"altezza 2001, baseline", Jpeg(259, 2001, 1, 0xC0), kGrande},
+        {"larghezza 2001, l'ultimo tipo di telaio (CF)", Jpeg(2001, 194, 1, 0xCF), kGrande},
+        {"un segmento senza contenuto prima del telaio", "\xFF\xD8" + Segmento(0xE0, "") + Telaio(259, 194) + Scansione(), kOk},
         {"49 scansioni", Jpeg(259, 194, 49), kGrande},
         {"4000 x 4000 in 2213 scansioni", Jpeg(4000, 4000, 2213), kGrande},
         {"telaio enorme dopo byte estranei", "\xFF\xD8" "estranei" + Telaio(4000, 4000) + Scansione(), kGrande},
@@ -127,6 +130,8 @@ TEST(Indizio, BudgetDiDecodifica) {
         // clang-format on
     };
     for (const auto& [nome, byte, motivo] : casi) EXPECT_EQ(Motivo(ControllaImmagine(byte)), motivo) << nome;
+    EXPECT_TRUE(LeggiIntestazioneJpeg(Jpeg(259, 194, 1))->progressiva &&
+                !LeggiIntestazioneJpeg(Jpeg(259, 194, 1, 0xC0))->progressiva);
 }
 
 // With picture 1 on show, a bad load names the file at fault with the reason, leaves picture 1 in place

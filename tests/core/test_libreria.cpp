@@ -272,3 +272,43 @@ TEST(Libreria, IlClicAgisceSoloSulFileElencato) {
                     std::string(nome) == "carica: cancellato");
     }
 }
+
+// The list's keys on 30 names shown 5 rows at a time: the current entry and the first row shown. Return
+// chooses the current entry as a click does.
+TEST(Libreria, TastiDellaLista) {
+    using enum TastoLista;
+    constexpr int kRighe = 5;
+    const std::tuple<const char*, std::vector<TastoLista>, int, int> casi[] = {
+        // clang-format off
+        // name, the keys, the current entry after them (-1: none), the first row shown; after Invio, -2: loaded
+        {"giù senza voce corrente: la prima riga mostrata", {Giu}, 0, 0},
+        {"giù tre volte", {Giu, Giu, Giu}, 2, 0},
+        {"su dalla prima: resta la prima", {Giu, Su}, 0, 0},
+        {"pagina giù: l'ultima riga mostrata", {Giu, PaginaGiu}, 4, 0},
+        {"pagina giù due volte: scorre", {Giu, PaginaGiu, PaginaGiu}, 8, 4},
+        {"fine: l'ultima, in fondo", {Fine}, 29, 25},
+        {"giù dall'ultima: resta l'ultima", {Fine, Giu}, 29, 25},
+        {"fine, pagina su: la prima riga mostrata", {Fine, PaginaSu}, 25, 25},
+        {"fine, pagina su due volte", {Fine, PaginaSu, PaginaSu}, 21, 21},
+        {"fine, inizio", {Fine, Inizio}, 0, 0},
+        {"invio senza voce corrente: nulla", {Invio}, -1, 0},
+        {"invio sulla prima: la carica", {Giu, Invio}, -2, 0},
+        // clang-format on
+    };
+    Nomi nomi;
+    for (int n = 1; n <= 30; ++n) nomi.push_back(NomeSchema::Di(n));
+    for (const auto& [nome, tasti, corrente, prima] : casi) {
+        SCOPED_TRACE(nome);
+        Libreria p(nomi);
+        p.Esegui({Carica});
+        for (auto tasto : tasti) File1_KeyDown(p.c, tasto, kRighe);
+        if (corrente == -2) {
+            EXPECT_EQ(p.Stato(), "");
+            EXPECT_EQ(p.c.m.Parole[1], "STUV");
+            continue;
+        }
+        EXPECT_EQ(std::pair(p.c.f.File1.ListIndex, p.c.f.File1.PrimaMostrata(kRighe)),
+                  std::pair(corrente, prima));
+        EXPECT_EQ(p.Stato(), "C");
+    }
+}

@@ -24,4 +24,7 @@ TEST(Testo, TrimMaiuscoleRigheEFormato) {
     while (LeggiRiga(in, r)) righe += r + "|";
     EXPECT_EQ(righe, "uno|due|tre|quattro|");
     EXPECT_EQ(Formato000(7) + Formato000(1234), "0071234");
+    EXPECT_EQ(
+        Mid("abcd", 2, 2) + "|" + Mid("abcd", 0, 1) + "|" + Mid("abcd", 6, 1) + "|" + Minuscolo("AbC\xC9"),
+        "bc|||abc\xC9");
 }
