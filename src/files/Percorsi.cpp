@@ -71,7 +71,7 @@ bool DelGiocatore(std::string_view relativo) {
     const auto inizio = relativo.find_first_not_of("\\/");
     if (inizio == std::string_view::npos) return false;
     const auto fine = relativo.find_first_of("\\/", inizio);
-    const auto parte = Minuscolo(std::string(relativo.substr(inizio, fine - inizio)));
+    const auto parte = Minuscolo(relativo.substr(inizio, fine - inizio));
     return parte == "schemi" || parte == "filetemp.jpg";
 }
 
