@@ -6,7 +6,6 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -115,16 +114,14 @@ TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
         // name, the player's folder below the test folder, what is in the way (true) and then gone (false)
         {"disco pieno alla prima partenza", "casa/.local/share/tramelo", [&](bool guasto) { setrlimit(RLIMIT_FSIZE, guasto ? &pieno : &limite); }},
         {"un file al posto di una cartella", "casa/file/tramelo", [](bool) {}},  // the file is removed below
-        {"nessuna cartella", "", [](bool) {}},
         // clang-format on
     };
     for (const auto& [nome, cartella, guasto] : casi) {
         SCOPED_TRACE(nome);
         Installata i;
         i.radice.Scrivi("casa/file", "");
-        const fs::path giocatore = *cartella ? i.radice.percorso() / cartella : fs::path();
         test::FalsaPiattaforma p;
-        Contesto c(p, {i.dati, giocatore, true});
+        Contesto c(p, {i.dati, i.radice.percorso() / cartella, true});
         guasto(true);
         PreparaCartellaGiocatore(c);
         guasto(false);
@@ -146,21 +143,8 @@ TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
     }
 }
 
-// The lock of a player's folder: one holder at a time, freed when its holder goes. That a kill frees it too
-// is the crash test's (test_uccisioni.sh starts the game again after every kill).
-TEST(CartelleGioco, UnaPartitaPerCartella) {
-    using E = BloccoCartella::Esito;
-    test::CartellaProva d;
-    auto primo = std::make_unique<BloccoCartella>();
-    BloccoCartella secondo;
-    EXPECT_EQ(primo->Prendi(d.percorso()), E::Preso);
-    EXPECT_EQ(secondo.Prendi(d.percorso()), E::InUso);
-    primo.reset();
-    EXPECT_EQ(secondo.Prendi(d.percorso()), E::Preso);
-    EXPECT_EQ(BloccoCartella().Prendi(d.percorso() / "manca"), E::NonDisponibile);
-}
-
 // A second game on a folder says so and must not start; the first one's writes in progress are left alone.
+// That a kill frees the lock is the crash test's (test_uccisioni.sh starts the game again after every kill).
 TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
     test::Partita prima, seconda;
     fs::remove_all(seconda.cartella.percorso());
@@ -172,6 +156,9 @@ TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
     EXPECT_EQ(seconda.piattaforma.Testi(),
               std::vector<std::string>{ConFile(testi::kGiocoGiaAperto, prima.cartella.percorso())});
     EXPECT_EQ(prima.cartella.Leggi("schemi/.schema.txt.abcd1234.tmp"), "scrittura in corso");
+    // A folder that cannot hold the lock file is not one in use.
+    EXPECT_EQ(BloccoCartella().Prendi(prima.cartella.percorso() / "manca"),
+              BloccoCartella::Esito::NonDisponibile);
 
     // A read-only game writes nothing, so it takes no lock and starts beside it.
     test::Partita terza;
