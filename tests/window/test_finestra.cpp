@@ -214,35 +214,19 @@ TEST(Stampa, PaginaPdfDisegnataNonFotografata) {
     EXPECT_GT(disegnato.top(), 20) << "scaled to the width, so blank above and below";
 }
 
-// 30 entries: the keys from a list just opened, the entry they make current and the first entry shown
-// (R rows show at a time; a page moves R - 1 rows). Nothing is loaded and the list stays open.
-TEST(ListaFile, TastiCheMuovonoLaVoceCorrente) {
-    const int r = ListaAperta(30).Lista().righe;
-    ASSERT_GE(r, 4);
-    const std::tuple<const char*, std::vector<Qt::Key>, int, int> casi[] = {
-        // clang-format off
-        {"giù tre volte, su", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 1, 0},
-        {"pagina giù due volte: scorre", {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageDown}, 2 * r - 2, r - 1},
-        {"fine, pagina su: la prima riga mostrata", {Qt::Key_End, Qt::Key_PageUp}, 30 - r, 30 - r},
-        {"fine, inizio", {Qt::Key_End, Qt::Key_Home}, 0, 0},
-        // clang-format on
-    };
-    for (const auto& [nome, tasti, corrente, prima] : casi) {
-        ListaAperta t(30);
-        for (auto tasto : tasti) QTest::keyClick(t.w.area(), tasto);
-        EXPECT_EQ(std::pair(t.p.c.f.File1.ListIndex, t.Lista().prima), std::pair(corrente, prima)) << nome;
-        EXPECT_TRUE(t.p.c.f.File1.Visible && t.p.c.m.SoluzioneSchema.empty()) << nome << ": nothing loaded";
-    }
-}
-
-// Return chooses the current entry as a click does: it loads it, or deletes it and the list stays open;
-// without a current entry it does nothing. Esc keeps its meaning on the board.
+// The list's keys move the current entry (where each lands is the model's test, Libreria.TastiDellaLista)
+// and Return chooses it as a click does: it loads it, or deletes it and the list stays open; without a
+// current entry it does nothing. Esc keeps its meaning on the board.
 TEST(ListaFile, InvioComeUnClicEscSullaTavola) {
     const std::tuple<const char*, int, std::vector<Qt::Key>, std::string, bool, int> casi[] = {
         // name, command, keys, the solution then in play, whether the list is open, the entries left
         // clang-format off
         {"carica la terza", kCarica, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "3", false, 5},
         {"carica l'ultima con Invio del tastierino", kCarica, {Qt::Key_End, Qt::Key_Enter}, "5", false, 5},
+        {"giù, pagina giù: l'ultima mostrata", kCarica, {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Return}, "5", false, 5},
+        {"fine, pagina su, giù: la seconda", kCarica, {Qt::Key_End, Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Return}, "2", false, 5},
+        {"fine, su: la quarta", kCarica, {Qt::Key_End, Qt::Key_Up, Qt::Key_Return}, "4", false, 5},
+        {"fine, inizio: la prima", kCarica, {Qt::Key_End, Qt::Key_Home, Qt::Key_Return}, "1", false, 5},
         {"cancella la seconda", kCancella, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "", true, 4},
         {"senza voce corrente: niente", kCarica, {Qt::Key_Return}, "", true, 5},
         // clang-format on
