@@ -71,15 +71,10 @@ TEST(Dizionario, FileMancantiONonValidi) {
     constexpr auto kNonEsiste = "il file non esiste", kNonValido = "contenuto non valido",
                    kNonConcorda = "non corrisponde all'indice delle parole",
                    kCorto = "il file è più corto del previsto";
-    auto rimuovi = [](const std::string& f) {
-        return [=](const CartellaProva& d) { fs::remove(d.percorso() / f); };
-    };
     using Nominati = std::vector<std::pair<std::string, std::string>>;  // file, reason
     const std::tuple<const char*, std::function<void(const CartellaProva&)>, Nominati> casi[] = {
         // clang-format off
-        {"catalogo mancante", rimuovi(kCat), {{kCat, kNonEsiste}}},
         {"lunghezza di un'immagine non di cifre", Cambia(kCat, [](auto& t) { t.replace(4, 5, "abcde"); }), {{kCat, kNonValido}}},
-        {"archivio delle immagini mancante", rimuovi(kJpg), {{kJpg, kNonEsiste}}},
         {"archivio delle immagini vuoto", Cambia(kJpg, [](auto& t) { t.clear(); }), {{kJpg, "il file è vuoto"}}},
         {"archivio delle immagini più corto del catalogo", Cambia(kJpg, [](auto& t) { t.pop_back(); }), {{kJpg, kCorto}}},
         {"indice di 10 righe", Cambia(kIndice, [](auto& t) { t.resize(t.size() - 18); }), {{kIndice, kNonValido}}},
@@ -89,9 +84,9 @@ TEST(Dizionario, FileMancantiONonValidi) {
         {"indice oltre la fine dell'archivio", Cambia(kIndice, [](auto& t) { t.replace(t.size() - 8, 6, "000110"); }), {{kBbb, kNonConcorda}}},
         {"parole di 5 lettere nell'intervallo delle 6", Cambia(kIndice, [](auto& t) { t.replace(10, 6, "000049"), t.replace(21, 6, "000050"); }), {{kBbb, kNonConcorda}}},
         {"lettere minuscole", Cambia(kBbb, [](auto& t) { t.replace(t.size() - 16, 3, "abc"); }), {{kBbb, kNonValido}}},
-        {"dizionario e catalogo mancanti",
-         [](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat); },
-         {{kCat, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},
+        {"nessun file dei dati",
+         [](auto& d) { fs::remove_all(d.percorso() / "dizionari"), fs::remove(d.percorso() / kCat), fs::remove(d.percorso() / kJpg); },
+         {{kCat, kNonEsiste}, {kJpg, kNonEsiste}, {kIndice, kNonEsiste}, {kBbb, kNonEsiste}}},
         // clang-format on
     };
     for (const auto& [nome, guasta, nominati] : casi) {
