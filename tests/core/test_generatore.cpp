@@ -1,5 +1,5 @@
-// The puzzle generator: placing one word, the word-list checks, the exact files of fixed clocks and its
-// failure paths.
+// The puzzle generator: placing one word, the word-list checks, the exact files of fixed clocks, its
+// failure paths and a soak over the shipped data.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -192,5 +192,26 @@ TEST(NuovoSchema, LArchivioCambiaSottoIlGioco) {
         if (guasto) attesi = {testi::kDatiNuoviSchemi + riga, testi::kDatiGeneratore + riga};
         EXPECT_EQ(piattaforma.Testi(), attesi);
         EXPECT_EQ(GuastoTavola(c), "");
+    }
+}
+
+// Many generations from fixed clocks on the shipped data: every word is on the board, the picture named
+// by the file carries the solution, and solved, the rings stand over its letters in cell order.
+TEST(NuovoSchema, SoakSuiDatiSpediti) {
+    Generazione p(CopiaDatiSpediti);
+    for (int i = 0; i < 200; ++i) {
+        SCOPED_TRACE(i);
+        p.piattaforma.orologio = 500.0 + i * 7.5;
+        p.Ricarica();
+        p.piattaforma.messaggi.clear();
+        mnuNS_Click(p.c);
+        mnuSoluzione_Click(p.c);
+        for (const auto& t : p.piattaforma.Testi()) EXPECT_EQ(t.find("Non trovata"), std::string::npos);
+        const auto l = LeggiSchema(p.cartella.percorso() / "schemi/schema.txt");
+        EXPECT_EQ(p.c.m.TabellaImmagini[std::size_t(std::stoi(l.rigaImmagine.substr(0, 3)))][3], l.soluzione);
+        std::string anellate, lettere = l.soluzione;
+        for (int k : CelleAnellate(p.c.f)) anellate += CarattereDelCodice(p.c.m.Griglia[std::size_t(k)]);
+        std::erase(lettere, ' ');
+        EXPECT_EQ(anellate, lettere);
     }
 }
