@@ -213,14 +213,14 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
     }
 }
 
-// The list's keys on 30 names shown 5 rows at a time: the current entry and the first row shown. (That
-// Return chooses the current entry as a click does, ListaFile.InvioComeUnClicEscSullaTavola checks.)
+// The list's keys on 30 names shown 5 rows at a time: the current entry and the first row shown. Return
+// chooses the current entry as a click does.
 TEST(Libreria, TastiDellaLista) {
     using enum TastoLista;
     constexpr int kRighe = 5;
     const std::tuple<const char*, std::vector<TastoLista>, int, int> casi[] = {
         // clang-format off
-        // name, the keys, the current entry after them, the first row shown
+        // name, the keys, the current entry after them (-1: none), the first row shown; after Invio, -2: loaded
         {"giù senza voce corrente: la prima riga mostrata", {Giu}, 0, 0},
         {"su dalla prima: resta la prima", {Giu, Su}, 0, 0},
         {"pagina giù: l'ultima riga mostrata", {Giu, PaginaGiu}, 4, 0},
@@ -230,6 +230,8 @@ TEST(Libreria, TastiDellaLista) {
         {"fine, pagina su: la prima riga mostrata", {Fine, PaginaSu}, 25, 25},
         {"fine, pagina su due volte", {Fine, PaginaSu, PaginaSu}, 21, 21},
         {"fine, inizio", {Fine, Inizio}, 0, 0},
+        {"invio senza voce corrente: nulla", {Invio}, -1, 0},
+        {"invio sulla prima: la carica", {Giu, Invio}, -2, 0},
         // clang-format on
     };
     Nomi nomi;
@@ -239,6 +241,11 @@ TEST(Libreria, TastiDellaLista) {
         Libreria p(nomi);
         p.Esegui({Carica});
         for (auto tasto : tasti) File1_KeyDown(p.c, tasto, kRighe);
+        if (corrente == -2) {
+            EXPECT_EQ(p.Stato(), "");
+            EXPECT_EQ(p.c.m.Parole[1], "STUV");
+            continue;
+        }
         EXPECT_EQ(std::pair(p.c.f.File1.ListIndex, p.c.f.File1.PrimaMostrata(kRighe)),
                   std::pair(corrente, prima));
         EXPECT_EQ(p.Stato(), "C");

@@ -1,7 +1,6 @@
 // Loading the current puzzle: the reader's rules, what a load leaves, the layout scaling, broken files.
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"

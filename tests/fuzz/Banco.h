@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "FalsaPiattaforma.h"
