@@ -1,11 +1,9 @@
 // Which copy is which, the player's folder made on first start, a copy without one writing nothing, one
 // game per folder and the leftovers of interrupted writes.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
-#include <functional>
+#include <optional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -102,26 +100,21 @@ TEST(CartelleGioco, LaCartellaDelGiocatoreOppureNessunaScrittura) {
 // However the player's folder failed at start, the run stays read-only even once the cause is gone (space
 // freed, the file in the way removed): each command that would write says so, and nothing is written.
 TEST(CartelleGioco, SolaLetturaPerTuttaLaPartita) {
-    std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit pieno{100, limite.rlim_max};
-    const std::tuple<const char*, const char*, std::function<void(bool)>> casi[] = {
-        // clang-format off
-        // name, the player's folder below the test folder, what is in the way (true) and then gone (false)
-        {"disco pieno alla prima partenza", "casa/.local/share/tramelo", [&](bool guasto) { setrlimit(RLIMIT_FSIZE, guasto ? &pieno : &limite); }},
-        {"un file al posto di una cartella", "casa/file/tramelo", [](bool) {}},  // the file is removed below
-        // clang-format on
+    const std::tuple<const char*, const char*, bool> casi[] = {
+        // name, the player's folder below the test folder, whether the disk is full at the first start
+        {"disco pieno alla prima partenza", "casa/.local/share/tramelo", true},
+        {"un file al posto di una cartella", "casa/file/tramelo", false},  // the file is removed below
     };
-    for (const auto& [nome, cartella, guasto] : casi) {
+    for (const auto& [nome, cartella, pieno] : casi) {
         SCOPED_TRACE(nome);
         Installata i;
         i.radice.Scrivi("casa/file", "");
         test::FalsaPiattaforma p;
         Contesto c(p, {i.dati, i.radice.percorso() / cartella, true});
-        guasto(true);
+        std::optional<test::LimiteScrittura> limite;
+        if (pieno) limite.emplace();
         PreparaCartellaGiocatore(c);
-        guasto(false);
+        limite.reset();
         fs::remove(i.radice.percorso() / "casa/file");
         ASSERT_TRUE(c.soloLettura);
         const auto prima = test::Istantanea(i.radice.percorso());
@@ -153,9 +146,6 @@ TEST(CartelleGioco, LaSecondaPartitaSullaCartellaNonParte) {
     EXPECT_EQ(seconda.piattaforma.Testi(),
               std::vector<std::string>{ConFile(testi::kGiocoGiaAperto, prima.cartella.percorso())});
     EXPECT_EQ(prima.cartella.Leggi("schemi/.schema.txt.abcd1234.tmp"), "scrittura in corso");
-    // A folder that cannot hold the lock file is not one in use.
-    EXPECT_EQ(BloccoCartella().Prendi(prima.cartella.percorso() / "manca"),
-              BloccoCartella::Esito::NonDisponibile);
 
     // A read-only game writes nothing, so it takes no lock and starts beside it.
     test::Partita terza;

@@ -1,9 +1,7 @@
 // Why a read or a write failed, as the player is told: real failures provoked on a scratch folder.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <functional>
 
 #include "FalsaPiattaforma.h"
@@ -19,7 +17,6 @@ TEST(EsitoFile, IlMotivoDiOgniGuasto) {
     d.Scrivi("cartella/x", "");
     ::mkfifo((d.percorso() / "fifo").c_str(), 0600);
     d.Scrivi("grande.txt", std::string(101, 'x'));
-    std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
     auto leggi = [&](const char* nome) {
         std::string s;
         return LeggiFile(d.percorso() / nome, s, 100);
@@ -28,13 +25,8 @@ TEST(EsitoFile, IlMotivoDiOgniGuasto) {
         return ScriviAtomico(d.percorso() / nome, std::string(200, 'x'), modo);
     };
     auto scriviOltreIlLimite = [&] {
-        rlimit prima{};
-        getrlimit(RLIMIT_FSIZE, &prima);
-        const rlimit pieno{100, prima.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &pieno);
-        const auto esito = scrivi("nuovo.txt");
-        setrlimit(RLIMIT_FSIZE, &prima);
-        return esito;
+        test::LimiteScrittura pieno;
+        return scrivi("nuovo.txt");
     };
     const std::tuple<const char*, std::function<EsitoFile()>, std::string> casi[] = {
         // clang-format off

@@ -1,10 +1,9 @@
 // The library of saved puzzles: numbering, the list and its captions, loading, deleting, and faults.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "FalsaPiattaforma.h"
 #include "app/Eventi.h"
@@ -36,16 +35,12 @@ struct Libreria : test::Partita {
         Carica(test::kTavolaCasa, {"CASA"}, "casa");
         for (const auto& n : salvati) cartella.Scrivi("schemi/" + n, salvato);
         piattaforma.messaggi.clear();
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of killing the process
-        getrlimit(RLIMIT_FSIZE, &limite);
     }
-    ~Libreria() { setrlimit(RLIMIT_FSIZE, &limite); }
     void Esegui(const std::vector<Passo>& passi) {
         for (const auto& passo : passi) passo(*this);
-        setrlimit(RLIMIT_FSIZE, &limite);
+        pieno.reset();
     }
     fs::path Schemi() const { return cartella.percorso() / "schemi"; }
-    Nomi Messaggi() const { return piattaforma.Testi(); }
     Nomi Salvati() const {  // the regular files in schemi/ but the current puzzle, sorted
         Nomi v;
         for (const auto& e : fs::directory_iterator(Schemi()))
@@ -60,17 +55,14 @@ struct Libreria : test::Partita {
         if (c.f.File1.Visible != (c1 || c2) || (c1 && c2)) return "?";
         return c1 ? "C" : c2 ? "X" : "";
     }
-    rlimit limite{};
+    std::optional<test::LimiteScrittura> pieno;  // a full disk until the steps of a case end
 };
 
 const Passo Salva = [](Libreria& p) { mnuSalvaSchema_Click(p.c); };
 const Passo Carica = [](Libreria& p) { mnuCaricaSchema_Click(p.c); };
 const Passo Cancella = [](Libreria& p) { mnuCancellaSchema_Click(p.c); };
 // Every later write in the case stops at 100 bytes, as on a full disk.
-const Passo DiscoPieno = [](Libreria& p) {
-    const rlimit pieno{100, p.limite.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &pieno);
-};
+const Passo DiscoPieno = [](Libreria& p) { p.pieno.emplace(); };
 Passo Scegli(const std::string& nome) {
     return [nome](Libreria& p) {
         p.c.f.File1.FileName = nome;
@@ -148,7 +140,7 @@ TEST(Libreria, StatiDellaListaEDidascalie) {
         Libreria p(salvati);
         p.Esegui(passi);
         EXPECT_EQ(p.Stato(), stato);
-        EXPECT_EQ(p.Messaggi(), messaggi);
+        EXPECT_EQ(p.piattaforma.Testi(), messaggi);
         EXPECT_TRUE(!p.c.f.File1.Visible || p.c.f.File1.names == p.Salvati());
         for (const auto& n : p.Salvati())  // a new file is a copy of the current puzzle
             EXPECT_TRUE(std::count(salvati.begin(), salvati.end(), n) ||
@@ -199,7 +191,7 @@ TEST(Libreria, UnGuastoLasciaTuttoComEra) {
         p.cartella.Scrivi("privato.txt", kAltro);
         const auto corrente = p.cartella.Leggi("schemi/schema.txt");
         p.Esegui(passi);
-        EXPECT_EQ(p.Messaggi(),
+        EXPECT_EQ(p.piattaforma.Testi(),
                   messaggio.empty() ? Nomi{} : Nomi{messaggio + motivo + (p.Schemi() / file).string()});
         EXPECT_EQ(p.c.m.Parole[0], "CASA");
         EXPECT_EQ(p.Stato(), stato);
@@ -225,7 +217,6 @@ TEST(Libreria, TastiDellaLista) {
         {"su dalla prima: resta la prima", {Giu, Su}, 0, 0},
         {"pagina giù: l'ultima riga mostrata", {Giu, PaginaGiu}, 4, 0},
         {"pagina giù due volte: scorre", {Giu, PaginaGiu, PaginaGiu}, 8, 4},
-        {"fine: l'ultima, in fondo", {Fine}, 29, 25},
         {"giù dall'ultima: resta l'ultima", {Fine, Giu}, 29, 25},
         {"fine, pagina su: la prima riga mostrata", {Fine, PaginaSu}, 25, 25},
         {"fine, pagina su due volte", {Fine, PaginaSu, PaginaSu}, 21, 21},

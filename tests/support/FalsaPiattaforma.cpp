@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -60,6 +61,17 @@ void CartellaProva::Scrivi(const std::string& relativo, const std::string& conte
 
 std::string CartellaProva::Leggi(const std::string& relativo) const {
     return LeggiTutto(percorso_ / relativo);
+}
+
+LimiteScrittura::LimiteScrittura(rlim_t byte) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing the process
+    getrlimit(RLIMIT_FSIZE, &prima_);
+    const rlimit limite{byte, prima_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limite);
+}
+
+LimiteScrittura::~LimiteScrittura() {
+    setrlimit(RLIMIT_FSIZE, &prima_);
 }
 
 std::string LeggiTutto(const fs::path& file) {

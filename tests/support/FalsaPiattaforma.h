@@ -1,6 +1,8 @@
 // A scripted platform for headless tests: records every message, answers from a queue.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <deque>
 #include <filesystem>
 #include <map>
@@ -65,6 +67,19 @@ class CartellaProva {
 
   private:
     std::filesystem::path percorso_;
+};
+
+// While it lives, every write past `byte` bytes fails as on a full disk (the process's file size limit, its
+// signal ignored); the limit before is put back when it goes.
+class LimiteScrittura {
+  public:
+    explicit LimiteScrittura(rlim_t byte = 100);
+    ~LimiteScrittura();
+    LimiteScrittura(const LimiteScrittura&) = delete;
+    LimiteScrittura& operator=(const LimiteScrittura&) = delete;
+
+  private:
+    rlimit prima_{};
 };
 
 // Boards used across the tests: every row a run of the alphabet, and CASA at the top left amid X.
